@@ -1,0 +1,63 @@
+#include "hierarchy/hierarchy_file.h"
+
+namespace mailfolder {
+
+bool open_hierarchy_file(HierarchyStream& stream) { return stream.open(HIERARCHY_FILE_NAME); }
+
+bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureReason& reason)
+{
+    HierarchyStream stream;
+    if (!open_hierarchy_file(stream)) {
+        reason = stream.failure();
+        return false;
+    }
+    std::size_t const length = stream.read_line(line.data(), FIRST_LINE_SIZE - 1);
+    if (stream.failed()) {
+        reason = stream.failure();
+        return false;
+    }
+    id.assign_from_first_line(std::string_view(line.data(), length));
+    return true;
+}
+
+std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer& line)
+{
+    std::size_t const length = stream.read_line(line.data(), RECORD_SIZE - 1);
+    if (length == 0)
+        return std::nullopt;
+    return std::string_view(line.data(), length);
+}
+
+RecordKind record_kind(std::string_view record)
+{
+    if (record.empty())
+        return RecordKind::other;
+    switch (record.front()) {
+    case '1':
+        return RecordKind::tray;
+    case '0':
+        return RecordKind::folder;
+    default:
+        return RecordKind::other;
+    }
+}
+
+bool in_main_folder(std::string_view record, MainFolderId const& id) { return id.occurs_in(record); }
+
+std::string_view folder_file_base(std::string_view record)
+{
+    if (record.size() <= FOLDER_NAME_SEARCH_START)
+        return {};
+    std::size_t const colon = record.find(':', FOLDER_NAME_SEARCH_START);
+    if (colon == std::string_view::npos)
+        return {};
+    std::string_view base = record.substr(colon + 1);
+    std::size_t const quote = base.find('"');
+    if (quote != std::string_view::npos)
+        return base.substr(0, quote);
+    if (!base.empty() && base.back() == '\n')
+        base.remove_suffix(1);
+    return base;
+}
+
+} // namespace mailfolder

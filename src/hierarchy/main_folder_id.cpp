@@ -1,0 +1,43 @@
+#include "hierarchy/main_folder_id.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace mailfolder {
+
+void MainFolderId::assign_from_first_line(std::string_view first_line)
+{
+    std::string_view id = first_line.substr(std::min(MAIN_FOLDER_ID_OFFSET, first_line.size()));
+    std::size_t const comma = id.find(',');
+    comma_missing_ = comma == std::string_view::npos && !first_line.empty();
+    if (comma_missing_) {
+        if (!id.empty() && id.back() == '\n')
+            id.remove_suffix(1);
+    } else {
+        id = id.substr(0, comma);
+    }
+    truncated_ = id.size() > field_.size() - 1;
+    length_ = std::min(id.size(), field_.size() - 1);
+    field_.fill('\0');
+    std::memcpy(field_.data(), id.data(), length_);
+
+    shift_.fill(static_cast<unsigned char>(length_));
+    for (std::size_t i = 0; i + 1 < length_; ++i)
+        shift_[static_cast<unsigned char>(field_[i])] = static_cast<unsigned char>(length_ - 1 - i);
+}
+
+bool MainFolderId::occurs_in(std::string_view text) const
+{
+    if (length_ == 0)
+        return true;
+    char const last = field_[length_ - 1];
+    for (std::size_t at = 0; at + length_ <= text.size();) {
+        char const candidate = text[at + length_ - 1];
+        if (candidate == last && std::memcmp(text.data() + at, field_.data(), length_ - 1) == 0)
+            return true;
+        at += shift_[static_cast<unsigned char>(candidate)];
+    }
+    return false;
+}
+
+} // namespace mailfolder

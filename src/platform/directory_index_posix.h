@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/ascii.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mailfolder::platform {
+
+/// The names in one directory, read once, found by name whatever their ASCII letter case.
+/// Compact on purpose: a store directory may hold hundreds of thousands of message files, and
+/// the index is all the memory that grows with it.
+class DirectoryIndex {
+public:
+    /// One name in the directory and its type as listed (a dirent d_type: DT_REG, DT_LNK, ...).
+    struct Entry {
+        std::string_view name;
+        unsigned char type;
+    };
+
+    /// Lists `path` ("" for the current directory). A directory that cannot be listed gives an
+    /// index that knows no names and says so through listed().
+    explicit DirectoryIndex(std::string const& path);
+
+    bool listed() const { return listed_; }
+
+    /// The entry named exactly `name`, if listed.
+    std::optional<Entry> find_exact(std::string_view name) const;
+
+    /// Calls `visit` for each entry whose name equals `name` but for ASCII letter case, until
+    /// `visit` returns true; returns whether it did.
+    template <typename Visit>
+    bool any_ignoring_case(std::string_view name, Visit visit) const
+    {
+        if (slots_.empty())
+            return false;
+        std::size_t const mask = slots_.size() - 1;
+        for (std::size_t slot = folded_hash(name) & mask; slots_[slot] != EMPTY; slot = (slot + 1) & mask) {
+            Entry const entry = entry_at(slots_[slot]);
+            if (equal_ignoring_ascii_case(entry.name, name) && visit(entry))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    struct Stored {
+        std::uint32_t offset;
+        std::uint16_t length;
+        unsigned char type;
+    };
+    static constexpr std::uint32_t EMPTY = UINT32_MAX;
+
+    static std::size_t folded_hash(std::string_view name);
+    Entry entry_at(std::uint32_t index) const;
+
+    bool listed_ = false;
+    std::string names_;                 // every name, one after another
+    std::vector<Stored> entries_;
+    std::vector<std::uint32_t> slots_;  // open addressing on the case-folded name
+};
+
+} // namespace mailfolder::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/failure_reason.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace mailfolder::platform {
+
+/// A regular file opened for reading raw bytes. Closed by its destructor.
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(InputFile const&) = delete;
+    InputFile& operator=(InputFile const&) = delete;
+
+    /// Opens `name`, relative to the current directory, for reading. Succeeds only for a regular
+    /// file and never blocks (a FIFO or a device is refused at once). Where file names are
+    /// case-sensitive, a name that differs only in ASCII letter case is found when the exact one
+    /// is missing. On failure returns false and failure() says why.
+    bool open(std::string_view name);
+
+    /// Reads up to `size` bytes into `into`: the count read, 0 at the end of the file, or -1 on a
+    /// failure (failure() says why).
+    long read(char* into, std::size_t size);
+
+    void close();
+    bool is_open() const;
+    FailureReason const& failure() const { return failure_; }
+
+private:
+    // A POSIX file descriptor or a Windows HANDLE, whichever the platform uses.
+    std::intptr_t handle_ = -1;
+    FailureReason failure_;
+};
+
+} // namespace mailfolder::platform

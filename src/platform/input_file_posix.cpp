@@ -1,0 +1,101 @@
+#include "platform/ascii.h"
+#include "platform/input_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mailfolder::platform {
+
+namespace {
+
+// Returns the descriptor, or -1 with the reason in `failure` and `missing` telling whether
+// nothing of that name exists.
+int open_regular_file(char const* path, FailureReason& failure, bool& missing)
+{
+    missing = false;
+    // O_NONBLOCK so that opening a FIFO with no writer returns at once; it is refused just below.
+    int const fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        missing = errno == ENOENT;
+        failure.assign(std::strerror(errno));
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        failure.assign(std::strerror(errno));
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure.assign(S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A store copied from Windows may hold the file under any letter case. When several names
+// match, the smallest in byte order is taken so that the choice does not depend on the
+// order the directory lists them in.
+std::string find_name_ignoring_case(std::string_view name)
+{
+    std::string found;
+    DIR* directory = ::opendir(".");
+    if (directory == nullptr)
+        return found;
+    while (dirent const* entry = ::readdir(directory)) {
+        std::string_view const candidate(entry->d_name);
+        if (equal_ignoring_ascii_case(candidate, name) && (found.empty() || candidate < found))
+            found.assign(candidate);
+    }
+    ::closedir(directory);
+    return found;
+}
+
+} // namespace
+
+InputFile::~InputFile() { close(); }
+
+bool InputFile::open(std::string_view name)
+{
+    close();
+    std::string const exact(name);
+    bool missing = false;
+    int fd = open_regular_file(exact.c_str(), failure_, missing);
+    if (missing) {
+        std::string const other_case = find_name_ignoring_case(name);
+        if (!other_case.empty())
+            fd = open_regular_file(other_case.c_str(), failure_, missing);
+    }
+    handle_ = fd;
+    return fd >= 0;
+}
+
+long InputFile::read(char* into, std::size_t size)
+{
+    for (;;) {
+        ssize_t const count = ::read(static_cast<int>(handle_), into, size);
+        if (count >= 0)
+            return static_cast<long>(count);
+        if (errno != EINTR) {
+            failure_.assign(std::strerror(errno));
+            return -1;
+        }
+    }
+}
+
+void InputFile::close()
+{
+    if (handle_ >= 0)
+        ::close(static_cast<int>(handle_));
+    handle_ = -1;
+}
+
+bool InputFile::is_open() const { return handle_ >= 0; }
+
+} // namespace mailfolder::platform

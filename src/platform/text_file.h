@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/input_file.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace mailfolder::platform {
+
+/// A file read the way Windows' text mode delivers it, on every platform alike: each CR LF pair
+/// comes out as LF, a CR anywhere else stays, and the first Ctrl-Z (0x1A) ends the data. Every
+/// other byte, NUL included, comes out as it is.
+class TextFile {
+public:
+    static constexpr char CTRL_Z = '\x1a';
+    static constexpr std::size_t CHUNK_SIZE = 64 * 1024;
+
+    /// Opens `name` as InputFile::open does.
+    bool open(std::string_view name);
+
+    /// Copies the next line, up to and including its LF, into `into`, but never more than
+    /// `max_bytes` bytes: the rest of a longer line is left for the next call. Returns the count
+    /// copied; 0 when nothing more can be read, at the end of the data or after a failure.
+    std::size_t read_line(char* into, std::size_t max_bytes);
+
+    /// True once a read has failed; failure() says why.
+    bool failed() const { return failed_; }
+    FailureReason const& failure() const { return file_.failure(); }
+
+    void close() { file_.close(); }
+
+private:
+    bool refill();
+    void translate_next_chunk();
+
+    InputFile file_;
+    // One byte more than a chunk: a CR that ended the previous chunk goes first.
+    std::array<char, CHUNK_SIZE + 1> chunk_{};
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    // A CR that ended the last raw read: whether it starts a CR LF pair is known only after the
+    // next read.
+    bool carried_cr_ = false;
+    bool source_ended_ = false;
+    bool failed_ = false;
+};
+
+} // namespace mailfolder::platform
