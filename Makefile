@@ -3,8 +3,9 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 GENERATOR := $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 BUILD_PATH := $(abspath $(BUILD_DIR))
+WINDOWS_BUILD_PATH := $(abspath $(BUILD_DIR)-windows)
 
-.PHONY: all build run test clean
+.PHONY: all build run test windows test-windows clean
 
 all: build
 
@@ -21,5 +22,15 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_PATH) --output-on-failure
 
+# The Windows x86-64 console executable, cross-compiled with mingw-w64.
+windows:
+	cmake -S . -B $(WINDOWS_BUILD_PATH) -G "$(GENERATOR)" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD_PATH)
+
+# The acceptance suite against mailfolder.exe, under Wine.
+test-windows: windows
+	bash tests/acceptance/run-under-wine.sh $(WINDOWS_BUILD_PATH)
+
 clean:
-	rm -rf $(BUILD_PATH)
+	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH)
