@@ -5,7 +5,7 @@ GENERATOR := $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 BUILD_PATH := $(abspath $(BUILD_DIR))
 WINDOWS_BUILD_PATH := $(abspath $(BUILD_DIR)-windows)
 
-.PHONY: all build run test windows test-windows clean
+.PHONY: all build run test windows test-windows bench clean
 
 all: build
 
@@ -32,5 +32,12 @@ windows:
 test-windows: windows
 	bash tests/acceptance/run-under-wine.sh $(WINDOWS_BUILD_PATH)
 
+# Timings against the floor on synthetic stores; figures, not tests.
+bench:
+	cmake -S . -B $(BUILD_PATH)-bench -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Release -DMAILFOLDER_BENCHMARKS=ON \
+		-DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_PATH)-bench
+	bash bench/run.sh $(BUILD_PATH)-bench
+
 clean:
-	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH)
+	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH) $(BUILD_PATH)-bench

@@ -5,31 +5,6 @@
 
 namespace mailfolder::platform {
 
-namespace {
-
-// Turns every CR LF pair in [text, text + length) into LF, in place; returns the new length.
-std::size_t collapse_cr_lf(char* text, std::size_t length)
-{
-    char const* in = text;
-    char const* const end = text + length;
-    char* out = text;
-    while (auto const* cr = static_cast<char const*>(std::memchr(in, '\r', static_cast<std::size_t>(end - in)))) {
-        bool const pair = cr + 1 < end && cr[1] == '\n';
-        // Keep everything before the CR, and the CR itself when no LF follows it.
-        std::size_t const kept = static_cast<std::size_t>(cr - in) + (pair ? 0 : 1);
-        if (out != in)
-            std::memmove(out, in, kept);
-        out += kept;
-        in = cr + 1;
-    }
-    std::size_t const rest = static_cast<std::size_t>(end - in);
-    if (out != in)
-        std::memmove(out, in, rest);
-    return static_cast<std::size_t>(out - text) + rest;
-}
-
-} // namespace
-
 bool TextFile::open(std::string_view name)
 {
     begin_ = end_ = 0;
@@ -56,12 +31,13 @@ void TextFile::translate_next_chunk()
         length = static_cast<std::size_t>(ctrl_z - chunk_.data());
         source_ended_ = true;
     }
+    // A chunk never ends in a CR that may start a CR LF pair, so read_line sees every pair whole.
     if (!source_ended_ && length > 0 && chunk_[length - 1] == '\r') {
         carried_cr_ = true;
         --length;
     }
     begin_ = 0;
-    end_ = collapse_cr_lf(chunk_.data(), length);
+    end_ = length;
 }
 
 bool TextFile::refill()
@@ -73,17 +49,33 @@ bool TextFile::refill()
 
 std::size_t TextFile::read_line(char* into, std::size_t max_bytes)
 {
+    // The chunk holds raw bytes; a CR LF pair is turned into LF here, as the line is split off,
+    // which costs one scan for the LF instead of a pass over every chunk.
     std::size_t count = 0;
     while (count < max_bytes && !failed_ && (begin_ < end_ || refill())) {
         char const* const from = chunk_.data() + begin_;
-        std::size_t const available = std::min(end_ - begin_, max_bytes - count);
-        auto const* lf = static_cast<char const*>(std::memchr(from, '\n', available));
-        std::size_t const taken = lf != nullptr ? static_cast<std::size_t>(lf - from) + 1 : available;
+        std::size_t const available = end_ - begin_;
+        std::size_t const room = max_bytes - count;
+        // One raw byte more than there is room for: a CR LF pair is two raw bytes and one byte
+        // of the line.
+        auto const* lf = static_cast<char const*>(std::memchr(from, '\n', std::min(available, room + 1)));
+        if (lf != nullptr) {
+            std::size_t const raw = static_cast<std::size_t>(lf - from) + 1;
+            bool const pair = lf != from && lf[-1] == '\r';
+            std::size_t const delivered = pair ? raw - 1 : raw;
+            if (delivered <= room) {
+                std::memcpy(into + count, from, delivered - 1);
+                into[count + delivered - 1] = '\n';
+                begin_ += raw;
+                return count + delivered;
+            }
+        }
+        // No end of line fits: the line goes on past `room`, or past this chunk. Neither cut can
+        // fall inside a CR LF pair, or its LF would have been found above.
+        std::size_t const taken = std::min(available, room);
         std::memcpy(into + count, from, taken);
         count += taken;
         begin_ += taken;
-        if (lf != nullptr)
-            break;
     }
     return count;
 }

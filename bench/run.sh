@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Times mailfolder against the floor (bench/floor.cpp) on synthetic stores of 10k, 100k and 1M
+# records, side by side in one run, alternating the two so that both see the same machine.
+# Prints per scale the median wall time of each, their ratio, and peak resident memory; then the
+# instructions per record that callgrind counts at 100k (steady where wall time is noisy).
+#
+#   run.sh BUILD_DIR [SCALE...]        (BUILD_DIR built with -DMAILFOLDER_BENCHMARKS=ON)
+set -euo pipefail
+build=$(realpath "$1")
+shift
+scales=("$@")
+[ ${#scales[@]} -gt 0 ] || scales=(10000 100000 1000000)
+tool=$build/mailfolder
+floor=$build/bench/floor
+stores=$build/bench/stores
+
+seconds() {
+    local start=$EPOCHREALTIME
+    "$@" > /dev/null
+    local end=$EPOCHREALTIME
+    echo "$start $end" | awk '{ printf "%.6f\n", $2 - $1 }'
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+peak_kib() { /usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -n 1; }
+
+printf '%-9s %6s %12s %12s %8s %14s %12s\n' records runs mailfolder_s floor_s ratio mailfolder_KiB floor_KiB
+for records in "${scales[@]}"; do
+    store=$stores/$records
+    if [ ! -f "$store/HIERARCH.QX" ]; then
+        rm -rf "$store"
+        "$build/bench/make_store" "$store" "$records"
+    fi
+    runs=$((records >= 1000000 ? 7 : records >= 100000 ? 11 : 21))
+    cd "$store"
+    # One untimed run of each so both start with the store in the page cache.
+    "$tool" > /dev/null
+    "$floor" > /dev/null
+    : > tool.times
+    : > floor.times
+    for ((run = 0; run < runs; ++run)); do
+        seconds "$tool" >> tool.times
+        seconds "$floor" >> floor.times
+    done
+    tool_median=$(median < tool.times)
+    floor_median=$(median < floor.times)
+    printf '%-9s %6s %12.4f %12.4f %8.3f %14s %12s\n' "$records" "$runs" "$tool_median" "$floor_median" \
+        "$(awk -v a="$tool_median" -v b="$floor_median" 'BEGIN { print a / b }')" \
+        "$(peak_kib "$tool")" "$(peak_kib "$floor")"
+    rm -f tool.times floor.times
+    cd - > /dev/null
+done
+
+if command -v valgrind > /dev/null; then
+    records=100000
+    store=$stores/$records
+    [ -f "$store/HIERARCH.QX" ] || "$build/bench/make_store" "$store" "$records"
+    instructions=$(cd "$store" && valgrind --tool=callgrind --callgrind-out-file=/dev/null "$tool" 2>&1 > /dev/null |
+        sed -n 's/.*Collected : //p')
+    echo "callgrind at $records records: $instructions instructions, $((instructions / records)) per record"
+fi
