@@ -5,7 +5,7 @@
 
 namespace mailfolder {
 
-void ReportOutput::write(std::string_view text)
+void ReportOutput::write_in_parts(std::string_view text)
 {
     while (!text.empty()) {
         if (used_ == buffer_.size())

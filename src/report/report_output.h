@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace mailfolder {
@@ -19,7 +20,16 @@ public:
     ReportOutput& operator=(ReportOutput const&) = delete;
 
     /// Appends the bytes of `text` as they are, NUL and '%' included.
-    void write(std::string_view text);
+    void write(std::string_view text)
+    {
+        // Inline: a row is written in three or four small pieces, and most fit at once.
+        if (text.size() <= buffer_.size() - used_) {
+            std::memcpy(buffer_.data() + used_, text.data(), text.size());
+            used_ += text.size();
+        } else {
+            write_in_parts(text);
+        }
+    }
     /// Appends `text` left-justified in a field of `width` bytes; a longer text is written whole.
     void write_padded(std::string_view text, std::size_t width);
     /// Writes out everything gathered and flushes the sink; false when any write failed.
@@ -29,6 +39,7 @@ public:
     platform::FailureReason const& failure() const { return failure_; }
 
 private:
+    void write_in_parts(std::string_view text);
     void drain();
 
     std::FILE* sink_;

@@ -89,6 +89,32 @@ TEST(InMainFolder, FindsTheIdAnywhereByteForByte)
     }
 }
 
+TEST(InMainFolder, AgreesWithAPlainSearchAtEveryLengthAndPlace)
+{
+    // The search weighs many start positions at once; every record length up to a record's
+    // limit, every place of the ID, and near misses that share its first and last bytes must
+    // give what a plain search gives.
+    for (std::string const& id : {"M"s, "MF"s, "MF01"s, "MF004711"s, std::string(49, 'q')}) {
+        MainFolderId main_folder_id;
+        main_folder_id.assign_from_first_line("HDR " + id + ",");
+        std::string near_miss = id;
+        if (near_miss.size() > 2)
+            near_miss[near_miss.size() / 2] = '#';
+        for (std::size_t length = 0; length <= RECORD_SIZE - 1; ++length) {
+            for (std::size_t place = 0; place <= length; ++place) {
+                std::string record(length, 'x');
+                record.replace(place, std::min(near_miss.size(), length - place), near_miss, 0, length - place);
+                std::string with_id = record;
+                with_id.replace(place, std::min(id.size(), length - place), id, 0, length - place);
+                for (std::string const& text : {record, with_id}) {
+                    ASSERT_EQ(in_main_folder(text, main_folder_id), text.find(id) != std::string::npos)
+                        << "ID " << id << " in " << text;
+                }
+            }
+        }
+    }
+}
+
 TEST(FolderFileBase, IsTheTextAfterTheColonUpToTheQuote)
 {
     std::string const pad(17, '0'); // a ':' at index 17 is the first one considered
