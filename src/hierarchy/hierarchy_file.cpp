@@ -11,21 +11,21 @@ bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureRe
         reason = stream.failure();
         return false;
     }
-    std::size_t const length = stream.read_line(line.data(), FIRST_LINE_SIZE - 1);
+    std::string_view const first_line = stream.read_line(line.data(), FIRST_LINE_SIZE - 1);
     if (stream.failed()) {
         reason = stream.failure();
         return false;
     }
-    id.assign_from_first_line(std::string_view(line.data(), length));
+    id.assign_from_first_line(first_line);
     return true;
 }
 
 std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer& line)
 {
-    std::size_t const length = stream.read_line(line.data(), RECORD_SIZE - 1);
-    if (length == 0)
+    std::string_view const record = stream.read_line(line.data(), RECORD_SIZE - 1);
+    if (record.empty())
         return std::nullopt;
-    return std::string_view(line.data(), length);
+    return record;
 }
 
 RecordKind record_kind(std::string_view record)

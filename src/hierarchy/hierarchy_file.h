@@ -20,7 +20,8 @@ inline constexpr std::size_t LINE_BUFFER_SIZE = 200;
 /// In a folder record, the ':' that starts the message file base stands at this index or later.
 inline constexpr std::size_t FOLDER_NAME_SEARCH_START = 17;
 
-/// The one buffer every read of every pass fills; its bytes past the current record are stale.
+/// The buffer every pass reads records through; its bytes past the current record are stale and
+/// never looked at.
 using LineBuffer = std::array<char, LINE_BUFFER_SIZE>;
 /// The hierarchy file as it is read: Windows text mode, on every platform.
 using HierarchyStream = platform::TextFile;
@@ -40,8 +41,10 @@ bool open_hierarchy_file(HierarchyStream& stream);
 /// `id`; false when the file cannot be opened or read (`reason` tells why).
 bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureReason& reason);
 
-/// Reads the next record into `line` and returns its text, LF included when it has one; empty
-/// when nothing more can be read (the stream's failed() then tells an error from the end).
+/// Reads the next record and returns its text, LF included when it has one; empty when nothing
+/// more can be read (the stream's failed() then tells an error from the end). The text is valid
+/// until the next read: it lies in `line`, or in the stream's own buffer when it could be taken
+/// whole from there.
 std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer& line);
 
 /// One pass over the file: opens it, calls `visit` with each record in file order for as long

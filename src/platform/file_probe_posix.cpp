@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +58,27 @@ bool is_readable_regular_file(std::string const& path, unsigned char type)
 
 struct FileProbe::State {
     std::map<std::string, DirectoryIndex> directories;
+    DirectoryIndex const* current_directory = nullptr;
+
+    // Most names have no directory part: they are looked up in the current directory's index
+    // alone, with no path to build, and only a listed name costs a system call.
+    std::optional<bool> plain_name_readable(std::string_view name)
+    {
+        if (current_directory == nullptr)
+            current_directory = &index_of("");
+        if (!current_directory->listed())
+            return std::nullopt;
+        if (auto const entry = current_directory->find_exact(name)) {
+            std::string const path(name);
+            struct stat status {};
+            // A link that leads nowhere is not found by its exact name; other spellings may be.
+            if (entry->type != DT_LNK || ::stat(path.c_str(), &status) == 0)
+                return is_readable_regular_file(path, entry->type);
+        }
+        return current_directory->any_ignoring_case(name, [](DirectoryIndex::Entry const& entry) {
+            return is_readable_regular_file(std::string(entry.name), entry.type);
+        });
+    }
 
     DirectoryIndex const& index_of(std::string const& directory)
     {
@@ -119,6 +141,10 @@ bool FileProbe::readable_regular_file(std::string_view name)
 {
     if (name.empty() || name.find('\0') != std::string_view::npos)
         return false;
+    if (name.find_first_of("/\\") == std::string_view::npos) {
+        if (auto const readable = state_->plain_name_readable(name))
+            return *readable;
+    }
 
     // '\' separates directories on Windows, so it does here too.
     std::string const start = name.front() == '/' || name.front() == '\\' ? "/" : "";

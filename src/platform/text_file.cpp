@@ -5,6 +5,8 @@
 
 namespace mailfolder::platform {
 
+TextFile::TextFile() : chunk_(std::make_unique<std::array<char, CHUNK_SIZE + 1>>()) {}
+
 bool TextFile::open(std::string_view name)
 {
     begin_ = end_ = 0;
@@ -16,23 +18,23 @@ void TextFile::translate_next_chunk()
 {
     std::size_t start = 0;
     if (carried_cr_) {
-        chunk_[0] = '\r';
+        (*chunk_)[0] = '\r';
         start = 1;
         carried_cr_ = false;
     }
-    long const count = file_.read(chunk_.data() + start, CHUNK_SIZE);
+    long const count = file_.read(chunk_->data() + start, CHUNK_SIZE);
     if (count < 0)
         failed_ = true;
     std::size_t length = start + static_cast<std::size_t>(std::max(count, 0L));
     if (count <= 0)
         source_ended_ = true;
 
-    if (auto const* ctrl_z = static_cast<char const*>(std::memchr(chunk_.data() + start, CTRL_Z, length - start))) {
-        length = static_cast<std::size_t>(ctrl_z - chunk_.data());
+    if (auto const* ctrl_z = static_cast<char const*>(std::memchr(chunk_->data() + start, CTRL_Z, length - start))) {
+        length = static_cast<std::size_t>(ctrl_z - chunk_->data());
         source_ended_ = true;
     }
     // A chunk never ends in a CR that may start a CR LF pair, so read_line sees every pair whole.
-    if (!source_ended_ && length > 0 && chunk_[length - 1] == '\r') {
+    if (!source_ended_ && length > 0 && (*chunk_)[length - 1] == '\r') {
         carried_cr_ = true;
         --length;
     }
@@ -47,37 +49,45 @@ bool TextFile::refill()
     return begin_ < end_;
 }
 
-std::size_t TextFile::read_line(char* into, std::size_t max_bytes)
+std::string_view TextFile::read_line(char* scratch, std::size_t max_bytes)
 {
     // The chunk holds raw bytes; a CR LF pair is turned into LF here, as the line is split off,
-    // which costs one scan for the LF instead of a pass over every chunk.
+    // which costs one scan for the LF instead of a pass over every chunk. A line that lies whole
+    // in the chunk is handed out where it lies; only one that runs on into the next chunk is
+    // gathered in `scratch`.
     std::size_t count = 0;
     while (count < max_bytes && !failed_ && (begin_ < end_ || refill())) {
-        char const* const from = chunk_.data() + begin_;
+        char* const from = chunk_->data() + begin_;
         std::size_t const available = end_ - begin_;
         std::size_t const room = max_bytes - count;
         // One raw byte more than there is room for: a CR LF pair is two raw bytes and one byte
         // of the line.
-        auto const* lf = static_cast<char const*>(std::memchr(from, '\n', std::min(available, room + 1)));
+        auto* const lf = static_cast<char*>(std::memchr(from, '\n', std::min(available, room + 1)));
+        std::size_t raw = 0;
+        std::size_t delivered = 0;
         if (lf != nullptr) {
-            std::size_t const raw = static_cast<std::size_t>(lf - from) + 1;
+            raw = static_cast<std::size_t>(lf - from) + 1;
             bool const pair = lf != from && lf[-1] == '\r';
-            std::size_t const delivered = pair ? raw - 1 : raw;
-            if (delivered <= room) {
-                std::memcpy(into + count, from, delivered - 1);
-                into[count + delivered - 1] = '\n';
-                begin_ += raw;
-                return count + delivered;
-            }
+            delivered = pair ? raw - 1 : raw;
+            if (pair && delivered <= room)
+                lf[-1] = '\n';
         }
-        // No end of line fits: the line goes on past `room`, or past this chunk. Neither cut can
-        // fall inside a CR LF pair, or its LF would have been found above.
-        std::size_t const taken = std::min(available, room);
-        std::memcpy(into + count, from, taken);
-        count += taken;
-        begin_ += taken;
+        bool const ends_here = lf != nullptr && delivered <= room;
+        if (!ends_here) {
+            // No end of line fits: the line goes on past `room`, or past this chunk. Neither cut
+            // can fall inside a CR LF pair, or its LF would have been found above.
+            raw = delivered = std::min(available, room);
+        }
+        begin_ += raw;
+        bool const complete = ends_here || delivered == room;
+        if (count == 0 && complete)
+            return {from, delivered};
+        std::memcpy(scratch + count, from, delivered);
+        count += delivered;
+        if (ends_here)
+            break;
     }
-    return count;
+    return {scratch, count};
 }
 
 } // namespace mailfolder::platform

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 namespace mailfolder::platform {
@@ -14,15 +15,19 @@ namespace mailfolder::platform {
 class TextFile {
 public:
     static constexpr char CTRL_Z = '\x1a';
-    static constexpr std::size_t CHUNK_SIZE = 64 * 1024;
+    static constexpr std::size_t CHUNK_SIZE = 256 * 1024;
+
+    TextFile();
 
     /// Opens `name` as InputFile::open does.
     bool open(std::string_view name);
 
-    /// Copies the next line, up to and including its LF, into `into`, but never more than
-    /// `max_bytes` bytes: the rest of a longer line is left for the next call. Returns the count
-    /// copied; 0 when nothing more can be read, at the end of the data or after a failure.
-    std::size_t read_line(char* into, std::size_t max_bytes);
+    /// The next line, up to and including its LF, but never more than `max_bytes` bytes: the
+    /// rest of a longer line is left for the next call. Empty when nothing more can be read, at
+    /// the end of the data or after a failure. The text lies in the file's own buffer when it
+    /// could be taken whole from there, otherwise it is copied into `scratch` (at least
+    /// `max_bytes` long); either way it stays valid until the next call.
+    std::string_view read_line(char* scratch, std::size_t max_bytes);
 
     /// True once a read has failed; failure() says why.
     bool failed() const { return failed_; }
@@ -35,8 +40,9 @@ private:
     void translate_next_chunk();
 
     InputFile file_;
-    // One byte more than a chunk: a CR that ended the previous chunk goes first.
-    std::array<char, CHUNK_SIZE + 1> chunk_{};
+    // One byte more than a chunk: a CR that ended the previous chunk goes first. On the heap,
+    // as it is too large for a thread's stack on every platform.
+    std::unique_ptr<std::array<char, CHUNK_SIZE + 1>> chunk_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     // A CR that ended the last raw read: whether it starts a CR LF pair is known only after the

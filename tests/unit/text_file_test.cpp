@@ -19,8 +19,8 @@ std::vector<std::string> lines_of(std::string const& bytes, std::size_t max_byte
     EXPECT_TRUE(file.open("input"));
     std::vector<std::string> lines;
     std::string line(max_bytes, '\0');
-    while (std::size_t const count = file.read_line(line.data(), max_bytes))
-        lines.emplace_back(line.data(), count);
+    for (std::string_view got; !(got = file.read_line(line.data(), max_bytes)).empty();)
+        lines.emplace_back(got);
     EXPECT_FALSE(file.failed());
     return lines;
 }
@@ -59,6 +59,49 @@ TEST(TextFile, DeliversLinesAsWindowsTextModeDoes)
     }
 }
 
+// Text mode done the plain way, on the whole file at once: the reference for the reader, which
+// works chunk by chunk and hands out lines in place.
+std::vector<std::string> reference_lines(std::string bytes, std::size_t max_bytes)
+{
+    bytes = bytes.substr(0, bytes.find('\x1a'));
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            text += bytes[i];
+    }
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t const lf = text.find('\n', at);
+        std::size_t const length = std::min(max_bytes, (lf == std::string::npos ? text.size() : lf + 1) - at);
+        lines.push_back(text.substr(at, length));
+        at += length;
+    }
+    return lines;
+}
+
+TEST(TextFile, SplitsLinesAcrossChunksAsThePlainReadingDoes)
+{
+    // Lines of every length up to past the record limit, ending in LF, CR LF or nothing, with
+    // lone CRs inside, over several chunks: every chunk boundary falls somewhere new.
+    std::string bytes;
+    unsigned state = 7;
+    for (std::size_t line = 0; bytes.size() < 3 * TextFile::CHUNK_SIZE + 1000; ++line) {
+        state = state * 1103515245U + 12345U;
+        std::size_t const length = (state >> 8) % 130;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes += (i * 7 + line) % 41 == 0 ? '\r' : static_cast<char>('a' + (i + line) % 26);
+        bytes += (state >> 20) % 3 == 0 ? "\n" : (state >> 20) % 3 == 1 ? "\r\n" : "\r";
+    }
+    for (std::size_t const max_bytes : {std::size_t{98}, std::size_t{159}}) {
+        SCOPED_TRACE(max_bytes);
+        std::vector<std::string> const expected = reference_lines(bytes, max_bytes);
+        std::vector<std::string> const got = lines_of(bytes, max_bytes);
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i)
+            ASSERT_EQ(got[i], expected[i]) << "line " << i;
+    }
+}
+
 TEST(TextFile, RefusesWhatIsNotARegularFile)
 {
     ScratchDirectory scratch;
@@ -77,11 +120,11 @@ TEST(TextFile, FindsANameInOtherLetterCaseOnlyWhenTheExactOneIsMissing)
     char line[16];
     TextFile file;
     ASSERT_TRUE(file.open("HIERARCH.QX"));
-    EXPECT_EQ(std::string(line, file.read_line(line, sizeof line)), "lower\n");
+    EXPECT_EQ(file.read_line(line, sizeof line), "lower\n");
 
     ScratchDirectory::write("HIERARCH.QX", "exact\n");
     ASSERT_TRUE(file.open("HIERARCH.QX"));
-    EXPECT_EQ(std::string(line, file.read_line(line, sizeof line)), "exact\n");
+    EXPECT_EQ(file.read_line(line, sizeof line), "exact\n");
 }
 
 } // namespace
