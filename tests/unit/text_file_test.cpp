@@ -1,4 +1,5 @@
 #include "platform/text_file.h"
+#include "reference_report.h"
 #include "scratch_directory.h"
 
 #include <gtest/gtest.h>
@@ -59,26 +60,6 @@ TEST(TextFile, DeliversLinesAsWindowsTextModeDoes)
     }
 }
 
-// Text mode done the plain way, on the whole file at once: the reference for the reader, which
-// works chunk by chunk and hands out lines in place.
-std::vector<std::string> reference_lines(std::string bytes, std::size_t max_bytes)
-{
-    bytes = bytes.substr(0, bytes.find('\x1a'));
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
-            text += bytes[i];
-    }
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t const lf = text.find('\n', at);
-        std::size_t const length = std::min(max_bytes, (lf == std::string::npos ? text.size() : lf + 1) - at);
-        lines.push_back(text.substr(at, length));
-        at += length;
-    }
-    return lines;
-}
-
 TEST(TextFile, SplitsLinesAcrossChunksAsThePlainReadingDoes)
 {
     // Lines of every length up to past the record limit, ending in LF, CR LF or nothing, with
@@ -94,7 +75,7 @@ TEST(TextFile, SplitsLinesAcrossChunksAsThePlainReadingDoes)
     }
     for (std::size_t const max_bytes : {std::size_t{98}, std::size_t{159}}) {
         SCOPED_TRACE(max_bytes);
-        std::vector<std::string> const expected = reference_lines(bytes, max_bytes);
+        std::vector<std::string> const expected = testing::reference_lines(testing::reference_text_mode(bytes), max_bytes);
         std::vector<std::string> const got = lines_of(bytes, max_bytes);
         ASSERT_EQ(got.size(), expected.size());
         for (std::size_t i = 0; i < got.size(); ++i)

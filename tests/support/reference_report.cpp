@@ -1,0 +1,82 @@
+#include "reference_report.h"
+
+namespace mailfolder::testing {
+
+std::string reference_text_mode(std::string_view bytes)
+{
+    bytes = bytes.substr(0, bytes.find('\x1a'));
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            text += bytes[i];
+    }
+    return text;
+}
+
+std::vector<std::string> reference_lines(std::string_view text, std::size_t max_bytes)
+{
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        std::string_view const window = text.substr(at, max_bytes);
+        std::size_t const lf = window.find('\n');
+        std::size_t const length = lf == std::string_view::npos ? window.size() : lf + 1;
+        lines.emplace_back(window.substr(0, length));
+        at += length;
+    }
+    return lines;
+}
+
+std::string reference_report(std::string_view bytes, std::function<bool(std::string const&)> const& present)
+{
+    std::string const text = reference_text_mode(bytes);
+    std::vector<std::string> const first = reference_lines(text, 159);
+    std::string id;
+    if (!first.empty()) {
+        std::string const line = first.front();
+        std::string const rest = line.size() > 4 ? line.substr(4) : "";
+        std::size_t const comma = rest.find(',');
+        id = comma != std::string::npos ? rest.substr(0, comma)
+             : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
+                                                      : rest;
+        id = id.substr(0, 49);
+    }
+
+    std::vector<std::string> const records = reference_lines(text, 98);
+    std::string report = "Mail Folder\n" + id + "\n\nTrays\n";
+    for (std::string const& record : records) {
+        if (record[0] == '1')
+            report += record;
+    }
+    for (bool const inside : {false, true}) {
+        report += inside ? "\nFolders in Trays in Main Folder\n" : "\nFolders in Trays (Not Main Folder)\n";
+        for (std::string const& record : records) {
+            if ((record.find(id) != std::string::npos) != inside)
+                continue;
+            if (record[0] != '0') {
+                report += "Mailbox/Tray      " + record;
+                continue;
+            }
+            std::string base;
+            std::size_t const colon = record.size() > 17 ? record.find(':', 17) : std::string::npos;
+            if (colon != std::string::npos) {
+                base = record.substr(colon + 1);
+                std::size_t const quote = base.find('"');
+                if (quote != std::string::npos)
+                    base.resize(quote);
+                else if (!base.empty() && base.back() == '\n')
+                    base.pop_back();
+            }
+            std::string name;
+            for (char const c : base)
+                name += c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+            name += ".QXM";
+            std::string column = name;
+            if (column.size() < 15)
+                column.append(15 - column.size(), ' ');
+            report += column + " " + (present(name) ? "Y " : "N ") + record;
+        }
+    }
+    return report;
+}
+
+} // namespace mailfolder::testing
