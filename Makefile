@@ -5,7 +5,7 @@ GENERATOR := $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 BUILD_PATH := $(abspath $(BUILD_DIR))
 WINDOWS_BUILD_PATH := $(abspath $(BUILD_DIR)-windows)
 
-.PHONY: all build run test windows test-windows bench clean
+.PHONY: all build run test windows test-windows bench fuzz test-sanitize lint clean
 
 all: build
 
@@ -39,5 +39,21 @@ bench:
 	cmake --build $(BUILD_PATH)-bench
 	bash bench/run.sh $(BUILD_PATH)-bench
 
+# The report fuzzer, for FUZZ_SECONDS (clang 14 and its runtime: libclang-rt-14-dev).
+FUZZ_SECONDS ?= 60
+fuzz:
+	CXX=clang++-14 cmake -S . -B $(BUILD_PATH)-fuzz -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DMAILFOLDER_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_PATH)-fuzz
+	bash tests/fuzz/run.sh $(BUILD_PATH)-fuzz $(FUZZ_SECONDS)
+
+# Every test again, built with the address, undefined behaviour and leak sanitizers.
+test-sanitize:
+	cmake -S . -B $(BUILD_PATH)-sanitize -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DMAILFOLDER_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD_PATH)-sanitize
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --test-dir $(BUILD_PATH)-sanitize --output-on-failure
+
 clean:
-	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH) $(BUILD_PATH)-bench
+	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH) $(BUILD_PATH)-bench $(BUILD_PATH)-fuzz $(BUILD_PATH)-sanitize

@@ -5,7 +5,8 @@
 
 namespace mailfolder::platform {
 
-TextFile::TextFile() : chunk_(std::make_unique<std::array<char, CHUNK_SIZE + 1>>()) {}
+// Not zero-filled: only bytes a read has put there are ever looked at.
+TextFile::TextFile() : chunk_(std::make_unique_for_overwrite<std::array<char, CHUNK_SIZE + 1>>()) {}
 
 bool TextFile::open(std::string_view name)
 {

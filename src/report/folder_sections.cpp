@@ -1,6 +1,6 @@
 #include "report/folder_sections.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace mailfolder {
 
@@ -42,9 +42,10 @@ void print_folder_row(std::string_view record, FileNameBuffer& file_name, platfo
 std::string_view message_file_name(std::string_view record, FileNameBuffer& file_name)
 {
     std::string_view const base = folder_file_base(record);
-    std::memcpy(file_name.data(), base.data(), base.size());
+    // std::copy, not memcpy: an empty base may have no storage at all.
+    std::copy(base.begin(), base.end(), file_name.begin());
     to_upper_in_place(std::span(file_name.data(), base.size()));
-    std::memcpy(file_name.data() + base.size(), MESSAGE_FILE_SUFFIX.data(), MESSAGE_FILE_SUFFIX.size());
+    std::copy(MESSAGE_FILE_SUFFIX.begin(), MESSAGE_FILE_SUFFIX.end(), file_name.begin() + static_cast<std::ptrdiff_t>(base.size()));
     std::size_t const length = base.size() + MESSAGE_FILE_SUFFIX.size();
     file_name[length] = '\0';
     return {file_name.data(), length};

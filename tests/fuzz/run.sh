@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs the report fuzzer for a bounded time, seeded with every fixture store's hierarchy file.
+#
+#   run.sh BUILD_DIR SECONDS
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(realpath "$1")
+seconds=$2
+corpus=$build/fuzz-corpus
+artifacts=$build/fuzz-artifacts
+mkdir -p "$corpus" "$artifacts"
+for hierarchy in "$here"/../acceptance/cases/*/store/HIERARCH.QX "$here"/../../examples/store/HIERARCH.QX; do
+    [ -f "$hierarchy" ] && cp "$hierarchy" "$corpus/seed-$(basename "$(dirname "$(dirname "$hierarchy")")")"
+done
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+"$build/tests/fuzz/report_fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+    -dict="$here/hierarchy.dict" -artifact_prefix="$artifacts/" -print_final_stats=1 "$corpus" 2>&1 |
+    grep -v -E '^#[0-9]+.*(NEW|REDUCE|pulse)' || true
+# grep hides the progress lines; the fuzzer's own status decides.
+exit "${PIPESTATUS[0]}"
