@@ -53,10 +53,8 @@ std::string_view message_file_name(std::string_view record, FileNameBuffer& file
 
 void to_upper_in_place(std::span<char> text)
 {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
 bool message_file_present(std::string_view name, platform::FileProbe& probe)

@@ -43,7 +43,7 @@ private:
     void drain();
 
     std::FILE* sink_;
-    std::array<char, 64 * 1024> buffer_{};
+    std::array<char, std::size_t{64} * 1024> buffer_{};
     std::size_t used_ = 0;
     bool failed_ = false;
     platform::FailureReason failure_;
