@@ -5,7 +5,7 @@ GENERATOR := $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 BUILD_PATH := $(abspath $(BUILD_DIR))
 WINDOWS_BUILD_PATH := $(abspath $(BUILD_DIR)-windows)
 
-.PHONY: all build run test windows test-windows bench fuzz test-sanitize lint clean
+.PHONY: all build run test install windows test-windows package test-package bench fuzz test-sanitize lint clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_PATH) --output-on-failure
 
+# bin/mailfolder and share/man/man1/mailfolder.1 under PREFIX (DESTDIR is honoured too).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_PATH) --prefix $(PREFIX)
+
 # The Windows x86-64 console executable, cross-compiled with mingw-w64.
 windows:
 	cmake -S . -B $(WINDOWS_BUILD_PATH) -G "$(GENERATOR)" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -31,6 +36,16 @@ windows:
 # The acceptance suite against mailfolder.exe, under Wine.
 test-windows: windows
 	bash tests/acceptance/run-under-wine.sh $(WINDOWS_BUILD_PATH)
+
+# A Debian package of the Linux build and a .zip of the Windows one, in dist/.
+package: build windows
+	cd $(BUILD_PATH) && cpack
+	cd $(WINDOWS_BUILD_PATH) && cpack
+	mkdir -p dist
+	cp $(BUILD_PATH)/mailfolder_*.deb $(WINDOWS_BUILD_PATH)/mailfolder-*-windows-x86_64.zip dist/
+
+test-package: package
+	bash packaging/check-packages.sh dist
 
 # Timings against the floor on synthetic stores; figures, not tests.
 bench:
@@ -61,4 +76,4 @@ lint: $(BUILD_PATH)/CMakeCache.txt
 	bash tests/lint.sh $(BUILD_PATH)
 
 clean:
-	rm -rf $(BUILD_PATH) $(WINDOWS_BUILD_PATH) $(BUILD_PATH)-bench $(BUILD_PATH)-fuzz $(BUILD_PATH)-sanitize
+	rm -rf dist $(BUILD_PATH) $(WINDOWS_BUILD_PATH) $(BUILD_PATH)-bench $(BUILD_PATH)-fuzz $(BUILD_PATH)-sanitize
