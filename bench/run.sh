@@ -50,6 +50,33 @@ for records in "${scales[@]}"; do
     cd - > /dev/null
 done
 
+# Hostile hierarchy files at two sizes: time should double with the size, memory stay flat.
+echo
+printf '%-26s %10s %12s %14s\n' hostile_input MB mailfolder_s mailfolder_KiB
+hostile=$stores/hostile
+mkdir -p "$hostile"
+for kind in single-line empty-lines nul-bytes; do
+    for megabytes in 20 40; do
+        dir=$hostile/$kind-$megabytes
+        if [ ! -f "$dir/HIERARCH.QX" ]; then
+            mkdir -p "$dir"
+            case $kind in
+                single-line) head -c $((megabytes * 1000000)) /dev/zero | tr '\0' 'x' ;;
+                empty-lines) { yes '' || true; } | head -n $((megabytes * 1000000)) ;;
+                nul-bytes) head -c $((megabytes * 1000000)) /dev/zero ;;
+            esac > "$dir/HIERARCH.QX"
+        fi
+        cd "$dir"
+        "$tool" > /dev/null 2>&1
+        : > tool.times
+        for ((run = 0; run < 5; ++run)); do seconds "$tool" 2> /dev/null >> tool.times; done
+        printf '%-26s %10s %12.4f %14s\n' "$kind" "$megabytes" "$(median < tool.times)" "$(peak_kib "$tool" 2> /dev/null)"
+        rm -f tool.times
+        cd - > /dev/null
+    done
+done
+echo
+
 if command -v valgrind > /dev/null; then
     records=100000
     store=$stores/$records
