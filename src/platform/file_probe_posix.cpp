@@ -72,7 +72,8 @@ struct FileProbe::State {
             std::string const path(name);
             struct stat status {};
             // A link that leads nowhere is not found by its exact name; other spellings may be.
-            if (entry->type != DT_LNK || ::stat(path.c_str(), &status) == 0)
+            bool const may_dangle = entry->type == DT_LNK || entry->type == DT_UNKNOWN;
+            if (!may_dangle || ::stat(path.c_str(), &status) == 0)
                 return is_readable_regular_file(path, entry->type);
         }
         return current_directory->any_ignoring_case(name, [](DirectoryIndex::Entry const& entry) {

@@ -28,6 +28,8 @@ TEST(FileProbe, FindsReadableRegularFilesWhateverTheirLetterCase)
     std::filesystem::create_symlink("UPPER.QXM", "LINK.QXM");
     std::filesystem::create_symlink("nowhere", "DANGLING.QXM");
     std::filesystem::create_directory_symlink("Sub", "LINKED");
+    std::filesystem::create_symlink("nowhere", "GHOST.QXM");
+    ScratchDirectory::write("ghost.qxm", "x");
     ScratchDirectory::write("FILE", "x");
     std::string const absolute = (std::filesystem::current_path() / "upper.qxm").string();
 
@@ -45,6 +47,7 @@ TEST(FileProbe, FindsReadableRegularFilesWhateverTheirLetterCase)
         {"FIFO.QXM", false},                // and a FIFO neither; asking must not block
         {"LINK.QXM", true},                 // a link counts as what it leads to
         {"DANGLING.QXM", false},
+        {"GHOST.QXM", true},                // the exact name leads nowhere, another spelling is there
         {"SUB/DEEPER/FILE.QXM", true},
         {"SUB\\DEEPER\\FILE.QXM", true},    // '\' separates directories as on Windows
         {"LINKED\\deeper\\FILE.QXM", true},
