@@ -28,22 +28,6 @@ std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer&
     return record;
 }
 
-RecordKind record_kind(std::string_view record)
-{
-    if (record.empty())
-        return RecordKind::other;
-    switch (record.front()) {
-    case '1':
-        return RecordKind::tray;
-    case '0':
-        return RecordKind::folder;
-    default:
-        return RecordKind::other;
-    }
-}
-
-bool in_main_folder(std::string_view record, MainFolderId const& id) { return id.occurs_in(record); }
-
 std::string_view folder_file_base(std::string_view record)
 {
     if (record.size() <= FOLDER_NAME_SEARCH_START)
