@@ -11,7 +11,6 @@ namespace mailfolder::platform {
 class FailureReason {
 public:
     FailureReason() = default;
-    explicit FailureReason(std::string_view text) { assign(text); }
 
     /// Replaces the text; anything past the buffer is cut.
     void assign(std::string_view text);

@@ -15,7 +15,7 @@ bool TextFile::open(std::string_view name)
     return file_.open(name);
 }
 
-void TextFile::translate_next_chunk()
+void TextFile::read_next_chunk()
 {
     std::size_t start = 0;
     if (carried_cr_) {
@@ -46,7 +46,7 @@ void TextFile::translate_next_chunk()
 bool TextFile::refill()
 {
     while (begin_ == end_ && !source_ended_)
-        translate_next_chunk();
+        read_next_chunk();
     return begin_ < end_;
 }
 

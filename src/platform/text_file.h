@@ -33,11 +33,9 @@ public:
     bool failed() const { return failed_; }
     FailureReason const& failure() const { return file_.failure(); }
 
-    void close() { file_.close(); }
-
 private:
     bool refill();
-    void translate_next_chunk();
+    void read_next_chunk();
 
     InputFile file_;
     // One byte more than a chunk: a CR that ended the previous chunk goes first. On the heap,
