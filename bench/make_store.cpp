@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(directory);
 
     std::string const id = "MF004711";
-    std::string const near_misses[] = {"MF004712", "MF00471", "MF0047", "MF00"};
+    std::string const near_misses[] = { "MF004712", "MF00471", "MF0047", "MF00" };
     std::ofstream hierarchy(directory / "HIERARCH.QX", std::ios::binary);
     std::ofstream names(directory / "FOLDER_NAMES", std::ios::binary);
     hierarchy << "HDR " << id << ",\"Main Folder\",2026-12-01\r\n";

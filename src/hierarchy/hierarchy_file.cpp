@@ -2,7 +2,10 @@
 
 namespace mailfolder {
 
-bool open_hierarchy_file(HierarchyStream& stream) { return stream.open(HIERARCHY_FILE_NAME); }
+bool open_hierarchy_file(HierarchyStream& stream)
+{
+    return stream.open(HIERARCHY_FILE_NAME);
+}
 
 bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureReason& reason)
 {

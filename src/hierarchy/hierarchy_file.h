@@ -28,9 +28,9 @@ using HierarchyStream = platform::TextFile;
 
 /// What a record is, told by its first byte alone.
 enum class RecordKind {
-    tray,   // '1'
+    tray, // '1'
     folder, // '0'
-    other,  // anything else, the LF of an empty line included
+    other, // anything else, the LF of an empty line included
 };
 
 /// Opens HIERARCH.QX in the current directory; false, with the stream's failure() telling why,
@@ -50,8 +50,7 @@ std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer&
 /// One pass over the file: opens it, calls `visit` with each record in file order for as long
 /// as `visit` returns true, and closes it. False when the file cannot be opened or read
 /// (`reason` tells why).
-template <typename Visit>
-bool for_each_record(LineBuffer& line, platform::FailureReason& reason, Visit visit)
+template <typename Visit> bool for_each_record(LineBuffer& line, platform::FailureReason& reason, Visit visit)
 {
     HierarchyStream stream;
     if (!open_hierarchy_file(stream)) {
@@ -85,7 +84,10 @@ inline RecordKind record_kind(std::string_view record)
 }
 
 /// True when the main folder ID occurs in the record's text, byte for byte.
-inline bool in_main_folder(std::string_view record, MainFolderId const& id) { return id.occurs_in(record); }
+inline bool in_main_folder(std::string_view record, MainFolderId const& id)
+{
+    return id.occurs_in(record);
+}
 
 /// The text after the first ':' at or after FOLDER_NAME_SEARCH_START, up to the next '"'; with
 /// no such '"', up to the end of the record less its LF; with no such ':', empty.

@@ -23,7 +23,7 @@ public:
     /// Cut to MAIN_FOLDER_ID_SIZE - 1 bytes.
     void assign_from_first_line(std::string_view first_line);
 
-    std::string_view text() const { return {field_.data(), length_}; }
+    std::string_view text() const { return { field_.data(), length_ }; }
     /// True when a first line with text held no ',' to end the ID.
     bool comma_missing() const { return comma_missing_; }
     /// True when the ID was longer than the field and only its start was kept.
@@ -34,12 +34,12 @@ public:
     bool occurs_in(std::string_view text) const;
 
 private:
-    std::array<char, MAIN_FOLDER_ID_SIZE> field_{};
+    std::array<char, MAIN_FOLDER_ID_SIZE> field_ {};
     std::size_t length_ = 0;
     bool comma_missing_ = false;
     bool truncated_ = false;
     // Horspool's shift for each byte value.
-    std::array<unsigned char, 256> shift_{};
+    std::array<unsigned char, 256> shift_ {};
 };
 
 } // namespace mailfolder

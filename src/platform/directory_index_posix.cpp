@@ -13,7 +13,8 @@ DirectoryIndex::DirectoryIndex(std::string const& path)
     listed_ = true;
     while (dirent const* entry = ::readdir(directory)) {
         std::string_view const name(entry->d_name);
-        entries_.push_back({static_cast<std::uint32_t>(names_.size()), static_cast<std::uint16_t>(name.size()), entry->d_type});
+        entries_.push_back(
+            { static_cast<std::uint32_t>(names_.size()), static_cast<std::uint16_t>(name.size()), entry->d_type });
         names_.append(name);
     }
     ::closedir(directory);
@@ -55,7 +56,7 @@ std::size_t DirectoryIndex::folded_hash(std::string_view name)
 DirectoryIndex::Entry DirectoryIndex::entry_at(std::uint32_t index) const
 {
     Stored const& stored = entries_[index];
-    return {std::string_view(names_).substr(stored.offset, stored.length), stored.type};
+    return { std::string_view(names_).substr(stored.offset, stored.length), stored.type };
 }
 
 } // namespace mailfolder::platform

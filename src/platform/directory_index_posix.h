@@ -32,8 +32,7 @@ public:
 
     /// Calls `visit` for each entry whose name equals `name` but for ASCII letter case, until
     /// `visit` returns true; returns whether it did.
-    template <typename Visit>
-    bool any_ignoring_case(std::string_view name, Visit visit) const
+    template <typename Visit> bool any_ignoring_case(std::string_view name, Visit visit) const
     {
         if (slots_.empty())
             return false;
@@ -58,9 +57,9 @@ private:
     Entry entry_at(std::uint32_t index) const;
 
     bool listed_ = false;
-    std::string names_;                 // every name, one after another
+    std::string names_; // every name, one after another
     std::vector<Stored> entries_;
-    std::vector<std::uint32_t> slots_;  // open addressing on the case-folded name
+    std::vector<std::uint32_t> slots_; // open addressing on the case-folded name
 };
 
 } // namespace mailfolder::platform

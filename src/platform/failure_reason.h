@@ -18,7 +18,7 @@ public:
     bool empty() const { return text_[0] == '\0'; }
 
 private:
-    std::array<char, 128> text_{};
+    std::array<char, 128> text_ {};
 };
 
 } // namespace mailfolder::platform

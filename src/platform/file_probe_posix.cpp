@@ -36,7 +36,7 @@ bool is_directory(std::string const& path, unsigned char type)
         return true;
     if (type != DT_LNK && type != DT_UNKNOWN)
         return false;
-    struct stat status {};
+    struct stat status { };
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
@@ -45,7 +45,7 @@ bool is_directory(std::string const& path, unsigned char type)
 bool is_readable_regular_file(std::string const& path, unsigned char type)
 {
     if (type == DT_LNK || type == DT_UNKNOWN) {
-        struct stat status {};
+        struct stat status { };
         if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
             return false;
     } else if (type != DT_REG) {
@@ -70,7 +70,7 @@ struct FileProbe::State {
             return std::nullopt;
         if (auto const entry = current_directory->find_exact(name)) {
             std::string const path(name);
-            struct stat status {};
+            struct stat status { };
             // A link that leads nowhere is not found by its exact name; other spellings may be.
             bool const may_dangle = entry->type == DT_LNK || entry->type == DT_UNKNOWN;
             if (!may_dangle || ::stat(path.c_str(), &status) == 0)
@@ -106,7 +106,7 @@ struct FileProbe::State {
                     return std::nullopt;
                 type = entry->type;
             } else {
-                struct stat status {};
+                struct stat status { };
                 if (::lstat(next.c_str(), &status) != 0)
                     return std::nullopt;
                 type = DT_UNKNOWN;
@@ -115,7 +115,7 @@ struct FileProbe::State {
         }
         // A link that leads nowhere is not found by name either.
         if (type == DT_LNK || type == DT_UNKNOWN) {
-            struct stat status {};
+            struct stat status { };
             if (::stat(path.c_str(), &status) != 0)
                 return std::nullopt;
         }
@@ -135,7 +135,10 @@ struct FileProbe::State {
     }
 };
 
-FileProbe::FileProbe() : state_(std::make_unique<State>()) {}
+FileProbe::FileProbe()
+    : state_(std::make_unique<State>())
+{
+}
 FileProbe::~FileProbe() = default;
 
 bool FileProbe::readable_regular_file(std::string_view name)

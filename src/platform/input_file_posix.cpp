@@ -25,7 +25,7 @@ int open_regular_file(char const* path, FailureReason& failure, bool& missing)
         failure.assign(std::strerror(errno));
         return -1;
     }
-    struct stat status {};
+    struct stat status { };
     if (::fstat(fd, &status) != 0) {
         failure.assign(std::strerror(errno));
         ::close(fd);
@@ -59,7 +59,10 @@ std::string find_name_ignoring_case(std::string_view name)
 
 } // namespace
 
-InputFile::~InputFile() { close(); }
+InputFile::~InputFile()
+{
+    close();
+}
 
 bool InputFile::open(std::string_view name)
 {
@@ -96,6 +99,9 @@ void InputFile::close()
     handle_ = -1;
 }
 
-bool InputFile::is_open() const { return handle_ >= 0; }
+bool InputFile::is_open() const
+{
+    return handle_ >= 0;
+}
 
 } // namespace mailfolder::platform

@@ -7,7 +7,10 @@ namespace mailfolder::platform {
 
 namespace {
 
-HANDLE as_handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE as_handle(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
 
 // The same words as the C library's messages on other systems, so a diagnostic reads alike
 // on every platform; anything unusual gets the system's own text.
@@ -27,8 +30,8 @@ void describe(DWORD error, FailureReason& failure)
         break;
     }
     char text[128] = {};
-    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                    text, sizeof text, nullptr);
+    DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text, nullptr);
     while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == '.'))
         --length;
     if (length == 0) {
@@ -40,7 +43,10 @@ void describe(DWORD error, FailureReason& failure)
 
 } // namespace
 
-InputFile::~InputFile() { close(); }
+InputFile::~InputFile()
+{
+    close();
+}
 
 bool InputFile::open(std::string_view name)
 {
@@ -51,8 +57,9 @@ bool InputFile::open(std::string_view name)
         failure_.assign("Is a directory");
         return false;
     }
-    HANDLE const file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE const file =
+        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         describe(::GetLastError(), failure_);
         return false;
@@ -83,6 +90,9 @@ void InputFile::close()
     handle_ = -1;
 }
 
-bool InputFile::is_open() const { return handle_ != -1; }
+bool InputFile::is_open() const
+{
+    return handle_ != -1;
+}
 
 } // namespace mailfolder::platform

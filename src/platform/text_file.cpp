@@ -6,7 +6,10 @@
 namespace mailfolder::platform {
 
 // Not zero-filled: only bytes a read has put there are ever looked at.
-TextFile::TextFile() : chunk_(std::make_unique_for_overwrite<std::array<char, CHUNK_SIZE + 1>>()) {}
+TextFile::TextFile()
+    : chunk_(std::make_unique_for_overwrite<std::array<char, CHUNK_SIZE + 1>>())
+{
+}
 
 bool TextFile::open(std::string_view name)
 {
@@ -82,13 +85,13 @@ std::string_view TextFile::read_line(char* scratch, std::size_t max_bytes)
         begin_ += raw;
         bool const complete = ends_here || delivered == room;
         if (count == 0 && complete)
-            return {from, delivered};
+            return { from, delivered };
         std::memcpy(scratch + count, from, delivered);
         count += delivered;
         if (ends_here)
             break;
     }
-    return {scratch, count};
+    return { scratch, count };
 }
 
 } // namespace mailfolder::platform

@@ -15,7 +15,7 @@ namespace mailfolder::platform {
 class TextFile {
 public:
     static constexpr char CTRL_Z = '\x1a';
-    static constexpr std::size_t CHUNK_SIZE = std::size_t{256} * 1024;
+    static constexpr std::size_t CHUNK_SIZE = std::size_t { 256 } * 1024;
 
     TextFile();
 

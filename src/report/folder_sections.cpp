@@ -15,7 +15,7 @@ constexpr std::string_view heading(MainFolderSide side)
 } // namespace
 
 bool print_folder_section(LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name, MainFolderSide side,
-                          platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason)
+    platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason)
 {
     out.write(heading(side));
     bool const wanted = side == MainFolderSide::inside;
@@ -45,16 +45,17 @@ std::string_view message_file_name(std::string_view record, FileNameBuffer& file
     // std::copy, not memcpy: an empty base may have no storage at all.
     std::copy(base.begin(), base.end(), file_name.begin());
     to_upper_in_place(std::span(file_name.data(), base.size()));
-    std::copy(MESSAGE_FILE_SUFFIX.begin(), MESSAGE_FILE_SUFFIX.end(), file_name.begin() + static_cast<std::ptrdiff_t>(base.size()));
+    std::copy(MESSAGE_FILE_SUFFIX.begin(), MESSAGE_FILE_SUFFIX.end(),
+        file_name.begin() + static_cast<std::ptrdiff_t>(base.size()));
     std::size_t const length = base.size() + MESSAGE_FILE_SUFFIX.size();
     file_name[length] = '\0';
-    return {file_name.data(), length};
+    return { file_name.data(), length };
 }
 
 void to_upper_in_place(std::span<char> text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+        [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
 bool message_file_present(std::string_view name, platform::FileProbe& probe)

@@ -31,12 +31,12 @@ enum class MainFolderSide { outside, inside };
 /// every record on `side` of the main folder. False when the file cannot be opened or read
 /// (`reason` tells why); a failure to write is kept by `out`, and ends the pass early.
 bool print_folder_section(LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name, MainFolderSide side,
-                          platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason);
+    platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason);
 
 /// The row of one record: a folder record's message file name, padded to NAME_COLUMN_WIDTH,
 /// a space, "Y " or "N "; any other record's MAILBOX_LABEL; then the record's text as read.
-void print_folder_row(std::string_view record, FileNameBuffer& file_name, platform::FileProbe& probe,
-                      ReportOutput& out);
+void print_folder_row(
+    std::string_view record, FileNameBuffer& file_name, platform::FileProbe& probe, ReportOutput& out);
 
 /// Fills `file_name` with the record's folder file base, upper-cased, and MESSAGE_FILE_SUFFIX;
 /// returns the name.

@@ -11,7 +11,8 @@ constexpr char const* PROGRAM_NAME = "mailfolder";
 int fail(std::FILE* err, std::string_view subject, platform::FailureReason const& reason)
 {
     // Standard error is the last resort: if it cannot be written, nothing can tell.
-    static_cast<void>(std::fprintf(err, "%s: %.*s: %s\n", PROGRAM_NAME, static_cast<int>(subject.size()), subject.data(), reason.c_str()));
+    static_cast<void>(std::fprintf(
+        err, "%s: %.*s: %s\n", PROGRAM_NAME, static_cast<int>(subject.size()), subject.data(), reason.c_str()));
     return EXIT_STATUS_FAILURE;
 }
 
@@ -19,11 +20,11 @@ void warn_about_main_folder_id(std::FILE* err, MainFolderId const& id)
 {
     if (!id.comma_missing() && !id.truncated())
         return;
-    static_cast<void>(std::fprintf(err, "%s: %.*s: warning: %s\n", PROGRAM_NAME, static_cast<int>(HIERARCHY_FILE_NAME.size()),
-                 HIERARCHY_FILE_NAME.data(),
-                 !id.comma_missing() ? "main folder ID longer than 49 bytes; its first 49 are used"
-                 : id.truncated()    ? "no ',' ends the main folder ID on the first line; its first 49 bytes are used"
-                                     : "no ',' ends the main folder ID on the first line; the rest of the line is used"));
+    static_cast<void>(std::fprintf(err, "%s: %.*s: warning: %s\n", PROGRAM_NAME,
+        static_cast<int>(HIERARCHY_FILE_NAME.size()), HIERARCHY_FILE_NAME.data(),
+        !id.comma_missing()  ? "main folder ID longer than 49 bytes; its first 49 are used"
+            : id.truncated() ? "no ',' ends the main folder ID on the first line; its first 49 bytes are used"
+                             : "no ',' ends the main folder ID on the first line; the rest of the line is used"));
 }
 
 // Everything after the console clearing; a failure to read the hierarchy file ends the run at
@@ -38,11 +39,11 @@ int write_report(RunBuffers& buffers, platform::FileProbe& probe, ReportOutput& 
         out.write(buffers.main_folder_id.text());
         out.write("\n");
         out.write("\nTrays\n");
-        read = print_trays(buffers.line, out, reason)
-            && print_folder_section(buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::outside,
-                                    probe, out, reason)
-            && print_folder_section(buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::inside,
-                                    probe, out, reason);
+        read = print_trays(buffers.line, out, reason) &&
+            print_folder_section(
+                buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::outside, probe, out, reason) &&
+            print_folder_section(
+                buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::inside, probe, out, reason);
     }
     bool const written = out.finish();
     if (!read)

@@ -19,8 +19,8 @@ enum ExitStatus : int {
 /// construction, as a run begins.
 struct RunBuffers {
     MainFolderId main_folder_id;
-    LineBuffer line{};
-    FileNameBuffer file_name{};
+    LineBuffer line {};
+    FileNameBuffer file_name {};
 };
 
 /// The whole run in the current directory: clears the console, writes the report to `out`,

@@ -15,7 +15,10 @@ namespace mailfolder {
 /// for a finished one.
 class ReportOutput {
 public:
-    explicit ReportOutput(std::FILE* sink) : sink_(sink) {}
+    explicit ReportOutput(std::FILE* sink)
+        : sink_(sink)
+    {
+    }
     ReportOutput(ReportOutput const&) = delete;
     ReportOutput& operator=(ReportOutput const&) = delete;
 
@@ -43,7 +46,7 @@ private:
     void drain();
 
     std::FILE* sink_;
-    std::array<char, std::size_t{64} * 1024> buffer_{};
+    std::array<char, std::size_t { 64 } * 1024> buffer_ {};
     std::size_t used_ = 0;
     bool failed_ = false;
     platform::FailureReason failure_;

@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
         bytes, [&](std::string const& name) { return probe.readable_regular_file(name); });
     if (status != mailfolder::EXIT_STATUS_SUCCESS || got != expected) {
         std::fprintf(stderr, "status %d; report of %zu bytes where the reference has %zu\n", status, got.size(),
-                     expected.size());
+            expected.size());
         std::size_t at = 0;
         while (at < got.size() && at < expected.size() && got[at] == expected[at])
             ++at;

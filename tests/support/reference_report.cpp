@@ -35,9 +35,9 @@ std::string reference_report(std::string_view bytes, std::function<bool(std::str
         std::string const line = first.front();
         std::string const rest = line.size() > 4 ? line.substr(4) : "";
         std::size_t const comma = rest.find(',');
-        id = comma != std::string::npos ? rest.substr(0, comma)
-             : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
-                                                      : rest;
+        id = comma != std::string::npos            ? rest.substr(0, comma)
+            : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
+                                                   : rest;
         id = id.substr(0, 49);
     }
 
@@ -47,7 +47,7 @@ std::string reference_report(std::string_view bytes, std::function<bool(std::str
         if (record[0] == '1')
             report += record;
     }
-    for (bool const inside : {false, true}) {
+    for (bool const inside : { false, true }) {
         report += inside ? "\nFolders in Trays in Main Folder\n" : "\nFolders in Trays (Not Main Folder)\n";
         for (std::string const& record : records) {
             if ((record.find(id) != std::string::npos) != inside)

@@ -37,26 +37,26 @@ TEST(FileProbe, FindsReadableRegularFilesWhateverTheirLetterCase)
         std::string name;
         bool present;
     } const cases[] = {
-        {"UPPER.QXM", true},
-        {"LOWER.QXM", true},
-        {"MIXED.QXM", true},
-        {"SIXTEEN_LETTERS_.QXM", true},
-        {".QXM", true},
-        {"ABSENT.QXM", false},
-        {"FOLDER.QXM", false},              // a directory is no message file
-        {"FIFO.QXM", false},                // and a FIFO neither; asking must not block
-        {"LINK.QXM", true},                 // a link counts as what it leads to
-        {"DANGLING.QXM", false},
-        {"GHOST.QXM", true},                // the exact name leads nowhere, another spelling is there
-        {"SUB/DEEPER/FILE.QXM", true},
-        {"SUB\\DEEPER\\FILE.QXM", true},    // '\' separates directories as on Windows
-        {"LINKED\\deeper\\FILE.QXM", true},
-        {"SUB\\DEEPER\\", false},
-        {"FILE/X.QXM", false},              // a file is no directory
-        {"BOTH.QXM", false},                // the exact name decides alone, and it is a directory
-        {"UPPER.QXM\0.TXT"s, false},        // a NUL cannot be in a file name
-        {absolute, true},
-        {"", false},
+        { "UPPER.QXM", true },
+        { "LOWER.QXM", true },
+        { "MIXED.QXM", true },
+        { "SIXTEEN_LETTERS_.QXM", true },
+        { ".QXM", true },
+        { "ABSENT.QXM", false },
+        { "FOLDER.QXM", false }, // a directory is no message file
+        { "FIFO.QXM", false }, // and a FIFO neither; asking must not block
+        { "LINK.QXM", true }, // a link counts as what it leads to
+        { "DANGLING.QXM", false },
+        { "GHOST.QXM", true }, // the exact name leads nowhere, another spelling is there
+        { "SUB/DEEPER/FILE.QXM", true },
+        { "SUB\\DEEPER\\FILE.QXM", true }, // '\' separates directories as on Windows
+        { "LINKED\\deeper\\FILE.QXM", true },
+        { "SUB\\DEEPER\\", false },
+        { "FILE/X.QXM", false }, // a file is no directory
+        { "BOTH.QXM", false }, // the exact name decides alone, and it is a directory
+        { "UPPER.QXM\0.TXT"s, false }, // a NUL cannot be in a file name
+        { absolute, true },
+        { "", false },
     };
     FileProbe probe;
     for (auto const& test : cases) {

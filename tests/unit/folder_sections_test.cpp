@@ -1,8 +1,8 @@
 #include "report/folder_sections.h"
 #include "scratch_directory.h"
 
-#include <gtest/gtest.h>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace mailfolder {
@@ -25,24 +25,23 @@ TEST(MessageFileName, IsTheUpperCasedBaseAndTheSuffix)
         std::string record;
         std::string name;
     } const cases[] = {
-        {pad + ":abc\"x\n", "ABC.QXM"},
-        {pad + ":Mix3d_Case-9!\"\n", "MIX3D_CASE-9!.QXM"},
-        {pad + ":\"\n", ".QXM"},
-        {"0 short\n", ".QXM"},
-        {pad + ":sixteen_letters_\"\n", "SIXTEEN_LETTERS_.QXM"},
-        {pad + ":sub\\lower\"\n", "SUB\\LOWER.QXM"},
-        {pad + ":" + std::string(80, 'a'), std::string(80, 'A') + ".QXM"},
+        { pad + ":abc\"x\n", "ABC.QXM" },
+        { pad + ":Mix3d_Case-9!\"\n", "MIX3D_CASE-9!.QXM" },
+        { pad + ":\"\n", ".QXM" },
+        { "0 short\n", ".QXM" },
+        { pad + ":sixteen_letters_\"\n", "SIXTEEN_LETTERS_.QXM" },
+        { pad + ":sub\\lower\"\n", "SUB\\LOWER.QXM" },
+        { pad + ":" + std::string(80, 'a'), std::string(80, 'A') + ".QXM" },
     };
     for (auto const& test : cases) {
         SCOPED_TRACE(test.record);
-        FileNameBuffer buffer{};
+        FileNameBuffer buffer {};
         EXPECT_EQ(message_file_name(test.record, buffer), test.name);
     }
 }
 
 // The bytes a call writes through a ReportOutput, read back from a temporary file.
-template <typename Write>
-std::string printed(Write write)
+template <typename Write> std::string printed(Write write)
 {
     std::FILE* sink = std::tmpfile();
     {
@@ -66,19 +65,19 @@ TEST(PrintFolderRow, LinesUpRecordTextsAfterAnEighteenByteColumn)
         std::string record;
         std::string row;
     } const cases[] = {
-        {pad + ":abc\"\n", "ABC.QXM         Y " + pad + ":abc\"\n"},
-        {pad + ":abd\"\n", "ABD.QXM         N " + pad + ":abd\"\n"},
-        {"1,T1,\"Inbox\"\n", "Mailbox/Tray      1,T1,\"Inbox\"\n"},
-        {"\n", "Mailbox/Tray      \n"},
-        {"0 no colon", ".QXM            N 0 no colon"},
+        { pad + ":abc\"\n", "ABC.QXM         Y " + pad + ":abc\"\n" },
+        { pad + ":abd\"\n", "ABD.QXM         N " + pad + ":abd\"\n" },
+        { "1,T1,\"Inbox\"\n", "Mailbox/Tray      1,T1,\"Inbox\"\n" },
+        { "\n", "Mailbox/Tray      \n" },
+        { "0 no colon", ".QXM            N 0 no colon" },
         // A longer name is never cut: it pushes the text to the right.
-        {pad + ":sixteen_letters_\"\n", "SIXTEEN_LETTERS_.QXM N " + pad + ":sixteen_letters_\"\n"},
-        {pad + ":%s%n\"%d\n", "%S%N.QXM        N " + pad + ":%s%n\"%d\n"},
+        { pad + ":sixteen_letters_\"\n", "SIXTEEN_LETTERS_.QXM N " + pad + ":sixteen_letters_\"\n" },
+        { pad + ":%s%n\"%d\n", "%S%N.QXM        N " + pad + ":%s%n\"%d\n" },
     };
     for (auto const& test : cases) {
         SCOPED_TRACE(test.record);
         platform::FileProbe probe;
-        FileNameBuffer buffer{};
+        FileNameBuffer buffer {};
         EXPECT_EQ(printed([&](ReportOutput& out) { print_folder_row(test.record, buffer, probe, out); }), test.row);
     }
 }
@@ -88,13 +87,13 @@ TEST(ReportOutput, KeepsEveryByteAcrossItsBuffer)
     std::string const big(200'000, 'x');
     std::string const with_nul = "a\0b%s\n"s;
     EXPECT_EQ(printed([&](ReportOutput& out) {
-                  out.write(big);
-                  out.write(with_nul);
-                  out.write_padded("ab", 5);
-                  out.write_padded("abcdef", 5);
-                  out.write_padded("", 20);
-              }),
-              big + with_nul + "ab   abcdef" + std::string(20, ' '));
+        out.write(big);
+        out.write(with_nul);
+        out.write_padded("ab", 5);
+        out.write_padded("abcdef", 5);
+        out.write_padded("", 20);
+    }),
+        big + with_nul + "ab   abcdef" + std::string(20, ' '));
 }
 
 } // namespace

@@ -12,7 +12,8 @@ namespace mailfolder::testing {
 /// works on the current directory, so this is where a test builds its store.
 class ScratchDirectory {
 public:
-    ScratchDirectory() : previous_(std::filesystem::current_path())
+    ScratchDirectory()
+        : previous_(std::filesystem::current_path())
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "mailfolder-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());

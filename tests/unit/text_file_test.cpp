@@ -37,22 +37,31 @@ TEST(TextFile, DeliversLinesAsWindowsTextModeDoes)
 {
     std::string const chunk_minus_one(TextFile::CHUNK_SIZE - 1, 'a');
     LinesCase const cases[] = {
-        {"empty file", "", 98, {}},
-        {"LF lines", "ab\ncd\n", 98, {"ab\n", "cd\n"}},
-        {"CR LF becomes LF", "ab\r\ncd\r\n", 98, {"ab\n", "cd\n"}},
-        {"lone CR stays", "a\rb\r\n", 98, {"a\rb\n"}},
-        {"CR CR LF keeps the first CR", "a\r\r\n", 98, {"a\r\n"}},
-        {"CR at the end of the file stays", "ab\r", 98, {"ab\r"}},
-        {"last line without LF", "ab\ncd", 98, {"ab\n", "cd"}},
-        {"Ctrl-Z ends the data", "ab\ncd\x1a" "ef\n", 98, {"ab\n", "cd"}},
-        {"Ctrl-Z first gives nothing", "\x1a" "ab\n", 98, {}},
-        {"CR before Ctrl-Z stays", "ab\r\x1a\n", 98, {"ab\r"}},
-        {"NUL is an ordinary byte", "a\0b\n\0\n"s, 98, {"a\0b\n"s, "\0\n"s}},
-        {"97 bytes and CR LF are one record", std::string(97, 'x') + "\r\n", 98, {std::string(97, 'x') + "\n"}},
-        {"98 bytes and CR LF are two records", std::string(98, 'x') + "\r\n", 98, {std::string(98, 'x'), "\n"}},
-        {"120 bytes are split at 98", std::string(120, 'x') + "\n", 98, {std::string(98, 'x'), std::string(22, 'x') + "\n"}},
-        {"CR LF split across two chunks", chunk_minus_one + "\r\nb\n", TextFile::CHUNK_SIZE, {chunk_minus_one + "\n", "b\n"}},
-        {"CR ending a chunk before another byte", chunk_minus_one + "\rb\n", TextFile::CHUNK_SIZE + 2, {chunk_minus_one + "\rb\n"}},
+        { "empty file", "", 98, {} },
+        { "LF lines", "ab\ncd\n", 98, { "ab\n", "cd\n" } },
+        { "CR LF becomes LF", "ab\r\ncd\r\n", 98, { "ab\n", "cd\n" } },
+        { "lone CR stays", "a\rb\r\n", 98, { "a\rb\n" } },
+        { "CR CR LF keeps the first CR", "a\r\r\n", 98, { "a\r\n" } },
+        { "CR at the end of the file stays", "ab\r", 98, { "ab\r" } },
+        { "last line without LF", "ab\ncd", 98, { "ab\n", "cd" } },
+        { "Ctrl-Z ends the data",
+            "ab\ncd\x1a"
+            "ef\n",
+            98, { "ab\n", "cd" } },
+        { "Ctrl-Z first gives nothing",
+            "\x1a"
+            "ab\n",
+            98, {} },
+        { "CR before Ctrl-Z stays", "ab\r\x1a\n", 98, { "ab\r" } },
+        { "NUL is an ordinary byte", "a\0b\n\0\n"s, 98, { "a\0b\n"s, "\0\n"s } },
+        { "97 bytes and CR LF are one record", std::string(97, 'x') + "\r\n", 98, { std::string(97, 'x') + "\n" } },
+        { "98 bytes and CR LF are two records", std::string(98, 'x') + "\r\n", 98, { std::string(98, 'x'), "\n" } },
+        { "120 bytes are split at 98", std::string(120, 'x') + "\n", 98,
+            { std::string(98, 'x'), std::string(22, 'x') + "\n" } },
+        { "CR LF split across two chunks", chunk_minus_one + "\r\nb\n", TextFile::CHUNK_SIZE,
+            { chunk_minus_one + "\n", "b\n" } },
+        { "CR ending a chunk before another byte", chunk_minus_one + "\rb\n", TextFile::CHUNK_SIZE + 2,
+            { chunk_minus_one + "\rb\n" } },
     };
     for (auto const& test : cases) {
         SCOPED_TRACE(test.name);
@@ -73,9 +82,10 @@ TEST(TextFile, SplitsLinesAcrossChunksAsThePlainReadingDoes)
             bytes += (i * 7 + line) % 41 == 0 ? '\r' : static_cast<char>('a' + (i + line) % 26);
         bytes += (state >> 20) % 3 == 0 ? "\n" : (state >> 20) % 3 == 1 ? "\r\n" : "\r";
     }
-    for (std::size_t const max_bytes : {std::size_t{98}, std::size_t{159}}) {
+    for (std::size_t const max_bytes : { std::size_t { 98 }, std::size_t { 159 } }) {
         SCOPED_TRACE(max_bytes);
-        std::vector<std::string> const expected = testing::reference_lines(testing::reference_text_mode(bytes), max_bytes);
+        std::vector<std::string> const expected =
+            testing::reference_lines(testing::reference_text_mode(bytes), max_bytes);
         std::vector<std::string> const got = lines_of(bytes, max_bytes);
         ASSERT_EQ(got.size(), expected.size());
         for (std::size_t i = 0; i < got.size(); ++i)
