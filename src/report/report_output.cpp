@@ -1,5 +1,6 @@
 #include "report/report_output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
