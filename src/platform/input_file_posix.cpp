@@ -1,9 +1,8 @@
-#include "platform/ascii.h"
+#include "platform/directory_index_posix.h"
 #include "platform/input_file.h"
 
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -44,17 +43,14 @@ int open_regular_file(char const* path, FailureReason& failure, bool& missing)
 // order the directory lists them in.
 std::string find_name_ignoring_case(std::string_view name)
 {
-    std::string found;
-    DIR* directory = ::opendir(".");
-    if (directory == nullptr)
-        return found;
-    while (dirent const* entry = ::readdir(directory)) {
-        std::string_view const candidate(entry->d_name);
-        if (equal_ignoring_ascii_case(candidate, name) && (found.empty() || candidate < found))
-            found.assign(candidate);
-    }
-    ::closedir(directory);
-    return found;
+    std::string_view found;
+    DirectoryIndex const current_directory("");
+    current_directory.any_ignoring_case(name, [&](DirectoryIndex::Entry const& entry) {
+        if (found.empty() || entry.name < found)
+            found = entry.name;
+        return false;
+    });
+    return std::string(found);
 }
 
 } // namespace
