@@ -58,40 +58,26 @@ bool is_readable_regular_file(std::string const& path, unsigned char type)
 
 struct FileProbe::State {
     std::map<std::string, DirectoryIndex> directories;
+    // Nearly every name lies in the current directory: its index is kept at hand, and the list
+    // of a name's components is reused, so a plain name costs no allocation beyond its path.
     DirectoryIndex const* current_directory = nullptr;
-
-    // Most names have no directory part: they are looked up in the current directory's index
-    // alone, with no path to build, and only a listed name costs a system call.
-    std::optional<bool> plain_name_readable(std::string_view name)
-    {
-        if (current_directory == nullptr)
-            current_directory = &index_of("");
-        if (!current_directory->listed())
-            return std::nullopt;
-        if (auto const entry = current_directory->find_exact(name)) {
-            std::string const path(name);
-            struct stat status { };
-            // A link that leads nowhere is not found by its exact name; other spellings may be.
-            bool const may_dangle = entry->type == DT_LNK || entry->type == DT_UNKNOWN;
-            if (!may_dangle || ::stat(path.c_str(), &status) == 0)
-                return is_readable_regular_file(path, entry->type);
-        }
-        return current_directory->any_ignoring_case(name, [](DirectoryIndex::Entry const& entry) {
-            return is_readable_regular_file(std::string(entry.name), entry.type);
-        });
-    }
+    Components components;
 
     DirectoryIndex const& index_of(std::string const& directory)
     {
+        if (directory.empty() && current_directory != nullptr)
+            return *current_directory;
         auto found = directories.find(directory);
         if (found == directories.end())
             found = directories.emplace(directory, DirectoryIndex(directory)).first;
+        if (directory.empty())
+            current_directory = &found->second;
         return found->second;
     }
 
     // The exact path, when it exists: its type as listed, or DT_UNKNOWN where a directory could
     // not be listed and only the file system can tell.
-    std::optional<unsigned char> exact_type(std::string const& start, Components const& components, std::string& path)
+    std::optional<unsigned char> exact_type(std::string const& start, std::string& path)
     {
         path = start;
         unsigned char type = DT_DIR;
@@ -122,7 +108,7 @@ struct FileProbe::State {
         return type;
     }
 
-    bool any_spelling_readable(std::string const& directory, Components const& components, std::size_t at)
+    bool any_spelling_readable(std::string const& directory, std::size_t at)
     {
         DirectoryIndex const& index = index_of(directory);
         bool const last = at + 1 == components.size();
@@ -130,7 +116,7 @@ struct FileProbe::State {
             std::string const path = join(directory, entry.name);
             if (last)
                 return is_readable_regular_file(path, entry.type);
-            return is_directory(path, entry.type) && any_spelling_readable(path, components, at + 1);
+            return is_directory(path, entry.type) && any_spelling_readable(path, at + 1);
         });
     }
 };
@@ -145,14 +131,11 @@ bool FileProbe::readable_regular_file(std::string_view name)
 {
     if (name.empty() || name.find('\0') != std::string_view::npos)
         return false;
-    if (name.find_first_of("/\\") == std::string_view::npos) {
-        if (auto const readable = state_->plain_name_readable(name))
-            return *readable;
-    }
 
     // '\' separates directories on Windows, so it does here too.
     std::string const start = name.front() == '/' || name.front() == '\\' ? "/" : "";
-    Components components;
+    Components& components = state_->components;
+    components.clear();
     std::size_t from = 0;
     while (from <= name.size()) {
         std::size_t const to = std::min(name.find_first_of("/\\", from), name.size());
@@ -164,9 +147,9 @@ bool FileProbe::readable_regular_file(std::string_view name)
         return false;
 
     std::string path;
-    if (auto const type = state_->exact_type(start, components, path))
+    if (auto const type = state_->exact_type(start, path))
         return is_readable_regular_file(path, *type);
-    return state_->any_spelling_readable(start, components, 0);
+    return state_->any_spelling_readable(start, 0);
 }
 
 } // namespace mailfolder::platform
