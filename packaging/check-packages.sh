@@ -14,7 +14,8 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$dist"/mailfolder_*.deb)
 echo "== $(basename "$deb")"
 dpkg-deb --info "$deb"
-dpkg-deb --field "$deb" Depends | grep -q 'libc6' || { echo "FAIL: no computed dependency on libc6"; exit 1; }
+depends=$(dpkg-deb --field "$deb" Depends)
+[[ $depends == *libc6* ]] || { echo "FAIL: no computed dependency on libc6: $depends"; exit 1; }
 files=$(dpkg-deb --contents "$deb" | awk '{ print $6 }' | grep -v '/$')
 expected_files=$'./usr/bin/mailfolder\n./usr/share/man/man1/mailfolder.1'
 [ "$files" = "$expected_files" ] || { echo "FAIL: the package holds:"; echo "$files"; exit 1; }
