@@ -7,20 +7,20 @@ bool open_hierarchy_file(HierarchyStream& stream)
     return stream.open(HIERARCHY_FILE_NAME);
 }
 
-bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureReason& reason)
+bool read_main_folder_id(HierarchyStream& stream, MainFolderId& id, LineBuffer& line, platform::FailureReason& reason)
 {
-    HierarchyStream stream;
     if (!open_hierarchy_file(stream)) {
         reason = stream.failure();
         return false;
     }
     std::string_view const first_line = stream.read_line(line.data(), FIRST_LINE_SIZE - 1);
-    if (stream.failed()) {
+    bool const read = !stream.failed();
+    if (read)
+        id.assign_from_first_line(first_line);
+    else
         reason = stream.failure();
-        return false;
-    }
-    id.assign_from_first_line(first_line);
-    return true;
+    stream.close();
+    return read;
 }
 
 std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer& line)

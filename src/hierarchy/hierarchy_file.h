@@ -23,7 +23,9 @@ inline constexpr std::size_t FOLDER_NAME_SEARCH_START = 17;
 /// The buffer every pass reads records through; its bytes past the current record are stale and
 /// never looked at.
 using LineBuffer = std::array<char, LINE_BUFFER_SIZE>;
-/// The hierarchy file as it is read: Windows text mode, on every platform.
+/// The hierarchy file as it is read: Windows text mode, on every platform. A run keeps one and
+/// opens it anew for every pass, so that what it learnt opening the file (the spelling the file
+/// was found under, where letter case matters) and its read buffer serve every pass.
 using HierarchyStream = platform::TextFile;
 
 /// What a record is, told by its first byte alone.
@@ -37,9 +39,10 @@ enum class RecordKind {
 /// when it is missing, unreadable or not a regular file.
 bool open_hierarchy_file(HierarchyStream& stream);
 
-/// Opens the file, reads its first line into `line` and takes the main folder ID from it into
-/// `id`; false when the file cannot be opened or read (`reason` tells why).
-bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureReason& reason);
+/// Opens the file on `stream`, reads its first line into `line`, takes the main folder ID from it
+/// into `id` and closes the file; false when the file cannot be opened or read (`reason` tells
+/// why).
+bool read_main_folder_id(HierarchyStream& stream, MainFolderId& id, LineBuffer& line, platform::FailureReason& reason);
 
 /// Reads the next record and returns its text, LF included when it has one; empty when nothing
 /// more can be read (the stream's failed() then tells an error from the end). The text is valid
@@ -47,12 +50,12 @@ bool read_main_folder_id(MainFolderId& id, LineBuffer& line, platform::FailureRe
 /// whole from there.
 std::optional<std::string_view> read_record(HierarchyStream& stream, LineBuffer& line);
 
-/// One pass over the file: opens it, calls `visit` with each record in file order for as long
-/// as `visit` returns true, and closes it. False when the file cannot be opened or read
-/// (`reason` tells why).
-template <typename Visit> bool for_each_record(LineBuffer& line, platform::FailureReason& reason, Visit visit)
+/// One pass over the file: opens it on `stream`, calls `visit` with each record in file order
+/// for as long as `visit` returns true, and closes it. False when the file cannot be opened or
+/// read (`reason` tells why).
+template <typename Visit>
+bool for_each_record(HierarchyStream& stream, LineBuffer& line, platform::FailureReason& reason, Visit visit)
 {
-    HierarchyStream stream;
     if (!open_hierarchy_file(stream)) {
         reason = stream.failure();
         return false;
@@ -61,11 +64,11 @@ template <typename Visit> bool for_each_record(LineBuffer& line, platform::Failu
         if (!visit(*record))
             break;
     }
-    if (stream.failed()) {
+    bool const read = !stream.failed();
+    if (!read)
         reason = stream.failure();
-        return false;
-    }
-    return true;
+    stream.close();
+    return read;
 }
 
 /// The kind of a record, by its first byte alone. (Inline: it is asked of every record thrice.)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace mailfolder::platform {
@@ -19,7 +20,8 @@ public:
     /// Opens `name`, relative to the current directory, for reading. Succeeds only for a regular
     /// file and never blocks (a FIFO or a device is refused at once). Where file names are
     /// case-sensitive, a name that differs only in ASCII letter case is found when the exact one
-    /// is missing. On failure returns false and failure() says why.
+    /// is missing; reopening the same name tries that spelling again before it searches anew.
+    /// On failure returns false and failure() says why.
     bool open(std::string_view name);
 
     /// Reads up to `size` bytes into `into`: the count read, 0 at the end of the file, or -1 on a
@@ -34,6 +36,11 @@ private:
     // A POSIX file descriptor or a Windows HANDLE, whichever the platform uses.
     std::intptr_t handle_ = -1;
     FailureReason failure_;
+    // The last name that was missing as spelt, and the spelling it was found under (empty when
+    // none): the same file is opened once per pass, and finding it means listing its directory.
+    // Unused where the platform matches letter case itself.
+    std::string missing_name_;
+    std::string found_name_;
 };
 
 } // namespace mailfolder::platform

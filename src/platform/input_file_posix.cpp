@@ -66,10 +66,13 @@ bool InputFile::open(std::string_view name)
     std::string const exact(name);
     bool missing = false;
     int fd = open_regular_file(exact.c_str(), failure_, missing);
+    if (missing && exact == missing_name_ && !found_name_.empty())
+        fd = open_regular_file(found_name_.c_str(), failure_, missing);
     if (missing) {
-        std::string const other_case = find_name_ignoring_case(name);
-        if (!other_case.empty())
-            fd = open_regular_file(other_case.c_str(), failure_, missing);
+        missing_name_ = exact;
+        found_name_ = find_name_ignoring_case(name);
+        if (!found_name_.empty())
+            fd = open_regular_file(found_name_.c_str(), failure_, missing);
     }
     handle_ = fd;
     return fd >= 0;

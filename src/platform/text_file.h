@@ -33,6 +33,8 @@ public:
     bool failed() const { return failed_; }
     FailureReason const& failure() const { return file_.failure(); }
 
+    void close() { file_.close(); }
+
 private:
     bool refill();
     void read_next_chunk();

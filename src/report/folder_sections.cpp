@@ -14,12 +14,12 @@ constexpr std::string_view heading(MainFolderSide side)
 
 } // namespace
 
-bool print_folder_section(LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name, MainFolderSide side,
-    platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason)
+bool print_folder_section(HierarchyStream& stream, LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name,
+    MainFolderSide side, platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason)
 {
     out.write(heading(side));
     bool const wanted = side == MainFolderSide::inside;
-    return for_each_record(line, reason, [&](std::string_view record) {
+    return for_each_record(stream, line, reason, [&](std::string_view record) {
         if (in_main_folder(record, id) == wanted)
             print_folder_row(record, file_name, probe, out);
         return !out.failed();

@@ -30,8 +30,8 @@ enum class MainFolderSide { outside, inside };
 /// One folder section: its heading, then one pass over the hierarchy file printing the row of
 /// every record on `side` of the main folder. False when the file cannot be opened or read
 /// (`reason` tells why); a failure to write is kept by `out`, and ends the pass early.
-bool print_folder_section(LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name, MainFolderSide side,
-    platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason);
+bool print_folder_section(HierarchyStream& stream, LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name,
+    MainFolderSide side, platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason);
 
 /// The row of one record: a folder record's message file name, padded to NAME_COLUMN_WIDTH,
 /// a space, "Y " or "N "; any other record's MAILBOX_LABEL; then the record's text as read.

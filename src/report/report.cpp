@@ -29,21 +29,22 @@ void warn_about_main_folder_id(std::FILE* err, MainFolderId const& id)
 
 // Everything after the console clearing; a failure to read the hierarchy file ends the run at
 // once, with what was printed so far kept.
-int write_report(RunBuffers& buffers, platform::FileProbe& probe, ReportOutput& out, std::FILE* err)
+int write_report(
+    RunBuffers& buffers, HierarchyStream& hierarchy, platform::FileProbe& probe, ReportOutput& out, std::FILE* err)
 {
     platform::FailureReason reason;
     out.write("Mail Folder\n");
-    bool read = read_main_folder_id(buffers.main_folder_id, buffers.line, reason);
+    bool read = read_main_folder_id(hierarchy, buffers.main_folder_id, buffers.line, reason);
     if (read) {
         warn_about_main_folder_id(err, buffers.main_folder_id);
         out.write(buffers.main_folder_id.text());
         out.write("\n");
         out.write("\nTrays\n");
-        read = print_trays(buffers.line, out, reason) &&
-            print_folder_section(
-                buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::outside, probe, out, reason) &&
-            print_folder_section(
-                buffers.line, buffers.main_folder_id, buffers.file_name, MainFolderSide::inside, probe, out, reason);
+        read = print_trays(hierarchy, buffers.line, out, reason) &&
+            print_folder_section(hierarchy, buffers.line, buffers.main_folder_id, buffers.file_name,
+                MainFolderSide::outside, probe, out, reason) &&
+            print_folder_section(hierarchy, buffers.line, buffers.main_folder_id, buffers.file_name,
+                MainFolderSide::inside, probe, out, reason);
     }
     bool const written = out.finish();
     if (!read)
@@ -59,14 +60,15 @@ int run_report(std::FILE* out, std::FILE* err)
 {
     RunBuffers buffers;
     platform::clear_console(out);
+    HierarchyStream hierarchy;
     platform::FileProbe probe;
     ReportOutput output(out);
-    return write_report(buffers, probe, output, err);
+    return write_report(buffers, hierarchy, probe, output, err);
 }
 
-bool print_trays(LineBuffer& line, ReportOutput& out, platform::FailureReason& reason)
+bool print_trays(HierarchyStream& stream, LineBuffer& line, ReportOutput& out, platform::FailureReason& reason)
 {
-    return for_each_record(line, reason, [&](std::string_view record) {
+    return for_each_record(stream, line, reason, [&](std::string_view record) {
         if (record_kind(record) == RecordKind::tray)
             out.write(record);
         return !out.failed();

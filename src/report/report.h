@@ -29,6 +29,6 @@ int run_report(std::FILE* out, std::FILE* err);
 
 /// The trays pass: every tray record, in file order, exactly as read. False when the file
 /// cannot be opened or read (`reason` tells why); a failure to write is kept by `out`.
-bool print_trays(LineBuffer& line, ReportOutput& out, platform::FailureReason& reason);
+bool print_trays(HierarchyStream& stream, LineBuffer& line, ReportOutput& out, platform::FailureReason& reason);
 
 } // namespace mailfolder

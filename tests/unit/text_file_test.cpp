@@ -118,5 +118,26 @@ TEST(TextFile, FindsANameInOtherLetterCaseOnlyWhenTheExactOneIsMissing)
     EXPECT_EQ(file.read_line(line, sizeof line), "exact\n");
 }
 
+// Every pass reopens the file: the spelling found by one pass is tried first by the next, but it
+// is never trusted once it is gone.
+TEST(TextFile, ReopensANameInOtherLetterCaseUnderWhateverSpellingItHasNow)
+{
+    ScratchDirectory scratch;
+    ScratchDirectory::write("hierarch.qx", "lower\n");
+    char line[16];
+    TextFile file;
+    ASSERT_TRUE(file.open("HIERARCH.QX"));
+    file.close();
+
+    std::filesystem::rename("hierarch.qx", "Hierarch.Qx");
+    ASSERT_TRUE(file.open("HIERARCH.QX"));
+    EXPECT_EQ(file.read_line(line, sizeof line), "lower\n");
+    file.close();
+
+    std::filesystem::remove("Hierarch.Qx");
+    EXPECT_FALSE(file.open("HIERARCH.QX"));
+    EXPECT_STREQ(file.failure().c_str(), "No such file or directory");
+}
+
 } // namespace
 } // namespace mailfolder::platform
