@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -38,15 +39,24 @@ int open_regular_file(char const* path, FailureReason& failure, bool& missing)
     return fd;
 }
 
+// A name exists when stat finds it: a link that leads nowhere names nothing.
+bool exists(DirectoryIndex::Entry const& entry)
+{
+    if (entry.type != DT_LNK && entry.type != DT_UNKNOWN)
+        return true;
+    struct stat status { };
+    return ::stat(std::string(entry.name).c_str(), &status) == 0;
+}
+
 // A store copied from Windows may hold the file under any letter case. When several names
-// match, the smallest in byte order is taken so that the choice does not depend on the
-// order the directory lists them in.
+// that exist match, the smallest in byte order is taken so that the choice does not depend on
+// the order the directory lists them in.
 std::string find_name_ignoring_case(std::string_view name)
 {
     std::string_view found;
     DirectoryIndex const current_directory("");
     current_directory.any_ignoring_case(name, [&](DirectoryIndex::Entry const& entry) {
-        if (found.empty() || entry.name < found)
+        if ((found.empty() || entry.name < found) && exists(entry))
             found = entry.name;
         return false;
     });
