@@ -1,6 +1,8 @@
 #include "platform/directory_index_posix.h"
 
 #include <bit>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 
 namespace mailfolder::platform {
@@ -8,14 +10,27 @@ namespace mailfolder::platform {
 DirectoryIndex::DirectoryIndex(std::string const& path)
 {
     DIR* directory = ::opendir(path.empty() ? "." : path.c_str());
-    if (directory == nullptr)
+    if (directory == nullptr) {
+        failure_.assign(std::strerror(errno));
         return;
+    }
     listed_ = true;
-    while (dirent const* entry = ::readdir(directory)) {
+    for (;;) {
+        errno = 0;
+        dirent const* entry = ::readdir(directory);
+        if (entry == nullptr)
+            break;
         std::string_view const name(entry->d_name);
-        entries_.push_back(
-            { static_cast<std::uint32_t>(names_.size()), static_cast<std::uint16_t>(name.size()), entry->d_type });
+        entries_.push_back({ static_cast<std::uint32_t>(names_.size()), static_cast<std::uint16_t>(name.size()),
+            entry->d_type, false });
         names_.append(name);
+    }
+    // A listing cut short is no listing: names missing from it would pass for absent.
+    if (errno != 0) {
+        failure_.assign(std::strerror(errno));
+        listed_ = false;
+        names_.clear();
+        entries_.clear();
     }
     ::closedir(directory);
 
@@ -40,6 +55,18 @@ std::optional<DirectoryIndex::Entry> DirectoryIndex::find_exact(std::string_view
         return true;
     });
     return found;
+}
+
+void DirectoryIndex::mark_used(std::string_view name)
+{
+    if (slots_.empty())
+        return;
+    std::size_t const mask = slots_.size() - 1;
+    for (std::size_t slot = folded_hash(name) & mask; slots_[slot] != EMPTY; slot = (slot + 1) & mask) {
+        Stored& stored = entries_[slots_[slot]];
+        if (equal_ignoring_ascii_case(entry_at(slots_[slot]).name, name))
+            stored.used = true;
+    }
 }
 
 std::size_t DirectoryIndex::folded_hash(std::string_view name)

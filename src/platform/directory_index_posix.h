@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ascii.h"
+#include "platform/failure_reason.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,8 @@ public:
     explicit DirectoryIndex(std::string const& path);
 
     bool listed() const { return listed_; }
+    /// Why the directory could not be listed.
+    FailureReason const& failure() const { return failure_; }
 
     /// The entry named exactly `name`, if listed.
     std::optional<Entry> find_exact(std::string_view name) const;
@@ -45,11 +48,24 @@ public:
         return false;
     }
 
+    /// Marks every entry whose name equals `name` but for ASCII letter case as used.
+    void mark_used(std::string_view name);
+
+    /// Calls `visit` with each entry no mark_used() named, in the order listed.
+    template <typename Visit> void for_each_unused(Visit visit) const
+    {
+        for (std::uint32_t index = 0; index < entries_.size(); ++index) {
+            if (!entries_[index].used)
+                visit(entry_at(index));
+        }
+    }
+
 private:
     struct Stored {
         std::uint32_t offset;
         std::uint16_t length;
         unsigned char type;
+        bool used; // in what would be padding: the mark costs no memory
     };
     static constexpr std::uint32_t EMPTY = UINT32_MAX;
 
@@ -57,6 +73,7 @@ private:
     Entry entry_at(std::uint32_t index) const;
 
     bool listed_ = false;
+    FailureReason failure_;
     std::string names_; // every name, one after another
     std::vector<Stored> entries_;
     std::vector<std::uint32_t> slots_; // open addressing on the case-folded name

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/failure_reason.h"
+
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace mailfolder::platform {
 
@@ -17,8 +21,15 @@ public:
 
     /// True exactly when `name` (relative to the current directory, or absolute) is a regular
     /// file that can be opened for reading. Never reads or changes the file and never blocks;
-    /// a name holding a NUL byte is never present.
+    /// a name holding a NUL byte is never present. A plain name, without a directory, is
+    /// remembered as used, whatever the answer.
     bool readable_regular_file(std::string_view name);
+
+    /// Appends to `names` each regular file (links followed) directly in the current directory
+    /// whose name ends in `suffix` and equals no plain name asked about so far, ASCII letter case
+    /// aside in both, in no particular order. False when the directory cannot be listed
+    /// (`failure` tells why).
+    bool unused_regular_files(std::string_view suffix, std::vector<std::string>& names, FailureReason& failure);
 
 private:
     struct State;

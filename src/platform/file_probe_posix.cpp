@@ -40,18 +40,19 @@ bool is_directory(std::string const& path, unsigned char type)
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+bool is_regular_file(std::string const& path, unsigned char type)
+{
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return type == DT_REG;
+    struct stat status { };
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 // An access check in place of an open: it answers the same for a regular file, and it cannot
 // block or have a side effect whatever the file is.
 bool is_readable_regular_file(std::string const& path, unsigned char type)
 {
-    if (type == DT_LNK || type == DT_UNKNOWN) {
-        struct stat status { };
-        if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-            return false;
-    } else if (type != DT_REG) {
-        return false;
-    }
-    return ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
+    return is_regular_file(path, type) && ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
 }
 
 } // namespace
@@ -60,10 +61,10 @@ struct FileProbe::State {
     std::map<std::string, DirectoryIndex> directories;
     // Nearly every name lies in the current directory: its index is kept at hand, and the list
     // of a name's components is reused, so a plain name costs no allocation beyond its path.
-    DirectoryIndex const* current_directory = nullptr;
+    DirectoryIndex* current_directory = nullptr;
     Components components;
 
-    DirectoryIndex const& index_of(std::string const& directory)
+    DirectoryIndex& index_of(std::string const& directory)
     {
         if (directory.empty() && current_directory != nullptr)
             return *current_directory;
@@ -146,10 +147,31 @@ bool FileProbe::readable_regular_file(std::string_view name)
     if (components.empty())
         return false;
 
+    if (components.size() == 1 && components.front().size() == name.size())
+        state_->index_of("").mark_used(name);
+
     std::string path;
     if (auto const type = state_->exact_type(start, path))
         return is_readable_regular_file(path, *type);
     return state_->any_spelling_readable(start, 0);
+}
+
+bool FileProbe::unused_regular_files(std::string_view suffix, std::vector<std::string>& names, FailureReason& failure)
+{
+    DirectoryIndex const& index = state_->index_of("");
+    if (!index.listed()) {
+        failure = index.failure();
+        return false;
+    }
+    index.for_each_unused([&](DirectoryIndex::Entry const& entry) {
+        if (entry.name.size() < suffix.size() ||
+            !equal_ignoring_ascii_case(entry.name.substr(entry.name.size() - suffix.size()), suffix))
+            return;
+        std::string path(entry.name);
+        if (is_regular_file(path, entry.type))
+            names.push_back(std::move(path));
+    });
+    return true;
 }
 
 } // namespace mailfolder::platform

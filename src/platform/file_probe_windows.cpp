@@ -1,20 +1,42 @@
+#include "platform/ascii.h"
 #include "platform/file_probe.h"
 
 #include <string>
+#include <unordered_set>
 #include <windows.h>
 
 namespace mailfolder::platform {
 
-// Windows matches letter case and takes '\' and '/' as separators itself, so nothing is kept.
-struct FileProbe::State { };
+namespace {
 
-FileProbe::FileProbe() = default;
+std::string folded(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower)
+        c = ascii_lower(c);
+    return lower;
+}
+
+} // namespace
+
+// Windows matches letter case and takes '\' and '/' as separators itself; what is kept is only
+// the plain names asked about, folded to lower case, for unused_regular_files.
+struct FileProbe::State {
+    std::unordered_set<std::string> used;
+};
+
+FileProbe::FileProbe()
+    : state_(std::make_unique<State>())
+{
+}
 FileProbe::~FileProbe() = default;
 
 bool FileProbe::readable_regular_file(std::string_view name)
 {
     if (name.empty() || name.find('\0') != std::string_view::npos)
         return false;
+    if (name.find_first_of("/\\") == std::string_view::npos)
+        state_->used.insert(folded(name));
     std::string const path(name);
     DWORD const attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
@@ -28,6 +50,31 @@ bool FileProbe::readable_regular_file(std::string_view name)
     bool const on_disk = ::GetFileType(file) == FILE_TYPE_DISK;
     ::CloseHandle(file);
     return on_disk;
+}
+
+bool FileProbe::unused_regular_files(std::string_view suffix, std::vector<std::string>& names, FailureReason& failure)
+{
+    WIN32_FIND_DATAA found {};
+    HANDLE const listing = ::FindFirstFileA("*", &found);
+    if (listing == INVALID_HANDLE_VALUE) {
+        // An empty directory still lists "." and "..", so this is a real failure.
+        failure.assign(::GetLastError() == ERROR_ACCESS_DENIED ? "Permission denied" : "cannot list the directory");
+        return false;
+    }
+    do {
+        std::string_view const name(found.cFileName);
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 ||
+            name.size() < suffix.size() ||
+            !equal_ignoring_ascii_case(name.substr(name.size() - suffix.size()), suffix) ||
+            state_->used.contains(folded(name)))
+            continue;
+        names.emplace_back(name);
+    } while (::FindNextFileA(listing, &found) != 0);
+    bool const complete = ::GetLastError() == ERROR_NO_MORE_FILES;
+    ::FindClose(listing);
+    if (!complete)
+        failure.assign("cannot list the directory");
+    return complete;
 }
 
 } // namespace mailfolder::platform

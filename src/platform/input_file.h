@@ -30,6 +30,8 @@ public:
 
     void close();
     bool is_open() const;
+    /// The name of the file last opened, spelt as the directory holds it.
+    std::string name_on_disk() const;
     FailureReason const& failure() const { return failure_; }
 
 private:
@@ -41,6 +43,7 @@ private:
     // Unused where the platform matches letter case itself.
     std::string missing_name_;
     std::string found_name_;
+    std::string opened_name_;
 };
 
 } // namespace mailfolder::platform

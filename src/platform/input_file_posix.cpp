@@ -75,16 +75,23 @@ bool InputFile::open(std::string_view name)
     close();
     std::string const exact(name);
     bool missing = false;
-    int fd = open_regular_file(exact.c_str(), failure_, missing);
-    if (missing && exact == missing_name_ && !found_name_.empty())
-        fd = open_regular_file(found_name_.c_str(), failure_, missing);
+    char const* opened = exact.c_str();
+    int fd = open_regular_file(opened, failure_, missing);
+    if (missing && exact == missing_name_ && !found_name_.empty()) {
+        opened = found_name_.c_str();
+        fd = open_regular_file(opened, failure_, missing);
+    }
     if (missing) {
         missing_name_ = exact;
         found_name_ = find_name_ignoring_case(name);
-        if (!found_name_.empty())
-            fd = open_regular_file(found_name_.c_str(), failure_, missing);
+        if (!found_name_.empty()) {
+            opened = found_name_.c_str();
+            fd = open_regular_file(opened, failure_, missing);
+        }
     }
     handle_ = fd;
+    if (fd >= 0)
+        opened_name_ = opened;
     return fd >= 0;
 }
 
@@ -111,6 +118,11 @@ void InputFile::close()
 bool InputFile::is_open() const
 {
     return handle_ >= 0;
+}
+
+std::string InputFile::name_on_disk() const
+{
+    return opened_name_;
 }
 
 } // namespace mailfolder::platform

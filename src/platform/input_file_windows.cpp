@@ -70,6 +70,7 @@ bool InputFile::open(std::string_view name)
         return false;
     }
     handle_ = reinterpret_cast<std::intptr_t>(file);
+    opened_name_ = path;
     return true;
 }
 
@@ -93,6 +94,17 @@ void InputFile::close()
 bool InputFile::is_open() const
 {
     return handle_ != -1;
+}
+
+std::string InputFile::name_on_disk() const
+{
+    // The name was matched whatever its letter case; the directory tells how it is spelt.
+    WIN32_FIND_DATAA found {};
+    HANDLE const listing = ::FindFirstFileA(opened_name_.c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE)
+        return opened_name_;
+    ::FindClose(listing);
+    return found.cFileName;
 }
 
 } // namespace mailfolder::platform

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace mailfolder::platform {
@@ -34,6 +35,8 @@ public:
     FailureReason const& failure() const { return file_.failure(); }
 
     void close() { file_.close(); }
+    /// The name of the file last opened, spelt as the directory holds it.
+    std::string name_on_disk() const { return file_.name_on_disk(); }
 
 private:
     bool refill();

@@ -1,5 +1,8 @@
 #include "report/folder_sections.h"
 
+#include "report/judged_record.h"
+#include "report/run.h"
+
 #include <algorithm>
 
 namespace mailfolder {
@@ -14,29 +17,23 @@ constexpr std::string_view heading(MainFolderSide side)
 
 } // namespace
 
-bool print_folder_section(HierarchyStream& stream, LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name,
-    MainFolderSide side, platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason)
+bool print_folder_section(Run& run, MainFolderSide side)
 {
-    out.write(heading(side));
-    bool const wanted = side == MainFolderSide::inside;
-    return for_each_record(stream, line, reason, [&](std::string_view record) {
-        if (in_main_folder(record, id) == wanted)
-            print_folder_row(record, file_name, probe, out);
-        return !out.failed();
-    });
+    run.output.write(heading(side));
+    return for_each_judged_record(
+        run, RecordSelection::on_side(side), [&](JudgedRecord const& record) { print_folder_row(record, run.output); });
 }
 
-void print_folder_row(std::string_view record, FileNameBuffer& file_name, platform::FileProbe& probe, ReportOutput& out)
+void print_folder_row(JudgedRecord const& record, ReportOutput& out)
 {
-    if (record_kind(record) == RecordKind::folder) {
-        std::string_view const name = message_file_name(record, file_name);
-        out.write_padded(name, NAME_COLUMN_WIDTH);
+    if (record.kind == RecordKind::folder) {
+        out.write_padded(record.message_file, NAME_COLUMN_WIDTH);
         out.write(" ");
-        out.write(message_file_present(name, probe) ? "Y " : "N ");
+        out.write(record.present ? "Y " : "N ");
     } else {
         out.write(MAILBOX_LABEL);
     }
-    out.write(record);
+    out.write(record.text);
 }
 
 std::string_view message_file_name(std::string_view record, FileNameBuffer& file_name)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "hierarchy/hierarchy_file.h"
-#include "platform/failure_reason.h"
 #include "platform/file_probe.h"
 #include "report/report_output.h"
 
@@ -27,16 +26,18 @@ static_assert(RECORD_SIZE - 1 - FOLDER_NAME_SEARCH_START + MESSAGE_FILE_SUFFIX.s
 /// Which records a folder section lists.
 enum class MainFolderSide { outside, inside };
 
+struct Run;
+struct JudgedRecord;
+
 /// One folder section: its heading, then one pass over the hierarchy file printing the row of
 /// every record on `side` of the main folder. False when the file cannot be opened or read
-/// (`reason` tells why); a failure to write is kept by `out`, and ends the pass early.
-bool print_folder_section(HierarchyStream& stream, LineBuffer& line, MainFolderId const& id, FileNameBuffer& file_name,
-    MainFolderSide side, platform::FileProbe& probe, ReportOutput& out, platform::FailureReason& reason);
+/// (run.hierarchy_failure tells why); a failure to write is kept by the output, and ends the
+/// pass early.
+bool print_folder_section(Run& run, MainFolderSide side);
 
 /// The row of one record: a folder record's message file name, padded to NAME_COLUMN_WIDTH,
 /// a space, "Y " or "N "; any other record's MAILBOX_LABEL; then the record's text as read.
-void print_folder_row(
-    std::string_view record, FileNameBuffer& file_name, platform::FileProbe& probe, ReportOutput& out);
+void print_folder_row(JudgedRecord const& record, ReportOutput& out);
 
 /// Fills `file_name` with the record's folder file base, upper-cased, and MESSAGE_FILE_SUFFIX;
 /// returns the name.

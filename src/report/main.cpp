@@ -1,9 +1,10 @@
 #include "report/report.h"
 
 #include <cstdio>
+#include <span>
 
-// Arguments are accepted and ignored: the report depends on the current directory alone.
-int main()
+int main(int argc, char** argv)
 {
-    return mailfolder::run_report(stdout, stderr);
+    return mailfolder::run_command_line(
+        std::span<char const* const>(argv + 1, argc > 0 ? static_cast<std::size_t>(argc - 1) : 0), stdout, stderr);
 }

@@ -1,34 +1,34 @@
 #pragma once
 
-#include "hierarchy/hierarchy_file.h"
-#include "platform/failure_reason.h"
-#include "report/folder_sections.h"
-#include "report/report_output.h"
+#include "report/run.h"
 
 #include <cstdio>
+#include <span>
 
 namespace mailfolder {
 
 /// The exit statuses of a run.
 enum ExitStatus : int {
     EXIT_STATUS_SUCCESS = 0,
+    /// The report or audit could not be made or written.
     EXIT_STATUS_FAILURE = 1,
+    EXIT_STATUS_USAGE = 2,
+    /// With --check: a message file is missing or an orphan lies in the store.
+    EXIT_STATUS_INCOMPLETE = 3,
 };
 
-/// The three buffers a run owns from start to end and lends to every pass; zero-filled at
-/// construction, as a run begins.
-struct RunBuffers {
-    MainFolderId main_folder_id;
-    LineBuffer line {};
-    FileNameBuffer file_name {};
-};
+/// The whole program: parses `arguments` (those after the program's name) and does what they
+/// ask, writing to `out` and, for notes, warnings and failures (one line each), to `err`;
+/// returns the exit status.
+int run_command_line(std::span<char const* const> arguments, std::FILE* out, std::FILE* err);
 
-/// The whole run in the current directory: clears the console, writes the report to `out`,
-/// warnings and the failure that ends a run (one line each) to `err`; returns the exit status.
+/// The text report on the store in the current directory: clears the console, writes the
+/// report to `out`, warnings and the failure that ends a run to `err`; returns the exit status.
 int run_report(std::FILE* out, std::FILE* err);
 
 /// The trays pass: every tray record, in file order, exactly as read. False when the file
-/// cannot be opened or read (`reason` tells why); a failure to write is kept by `out`.
-bool print_trays(HierarchyStream& stream, LineBuffer& line, ReportOutput& out, platform::FailureReason& reason);
+/// cannot be opened or read (run.hierarchy_failure tells why); a failure to write is kept by
+/// the output.
+bool print_trays(Run& run);
 
 } // namespace mailfolder

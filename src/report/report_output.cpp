@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 namespace mailfolder {
@@ -16,6 +17,14 @@ void ReportOutput::write_in_parts(std::string_view text)
         used_ += taken;
         text.remove_prefix(taken);
     }
+}
+
+void ReportOutput::write_decimal(std::size_t value)
+{
+    std::array<char, 24> digits {};
+    auto const [end, error] = std::to_chars(digits.begin(), digits.end(), value);
+    static_cast<void>(error); // 24 digits hold any 64-bit value
+    write({ digits.data(), static_cast<std::size_t>(end - digits.data()) });
 }
 
 void ReportOutput::write_padded(std::string_view text, std::size_t width)

@@ -33,6 +33,8 @@ public:
             write_in_parts(text);
         }
     }
+    /// Appends `value` in decimal digits.
+    void write_decimal(std::size_t value);
     /// Appends `text` left-justified in a field of `width` bytes; a longer text is written whole.
     void write_padded(std::string_view text, std::size_t width);
     /// Writes out everything gathered and flushes the sink; false when any write failed.

@@ -1,4 +1,5 @@
 #include "report/folder_sections.h"
+#include "report/judged_record.h"
 #include "scratch_directory.h"
 
 #include <cstdio>
@@ -78,7 +79,10 @@ TEST(PrintFolderRow, LinesUpRecordTextsAfterAnEighteenByteColumn)
         SCOPED_TRACE(test.record);
         platform::FileProbe probe;
         FileNameBuffer buffer {};
-        EXPECT_EQ(printed([&](ReportOutput& out) { print_folder_row(test.record, buffer, probe, out); }), test.row);
+        MainFolderId const id;
+        auto const record = judge_record(test.record, 1, RecordSelection::every_record(), id, buffer, probe);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(printed([&](ReportOutput& out) { print_folder_row(*record, out); }), test.row);
     }
 }
 
