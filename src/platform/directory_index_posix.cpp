@@ -57,16 +57,21 @@ std::optional<DirectoryIndex::Entry> DirectoryIndex::find_exact(std::string_view
     return found;
 }
 
-void DirectoryIndex::mark_used(std::string_view name)
+std::optional<DirectoryIndex::Entry> DirectoryIndex::find_exact_marking_used(std::string_view name)
 {
+    std::optional<Entry> found;
     if (slots_.empty())
-        return;
+        return found;
     std::size_t const mask = slots_.size() - 1;
     for (std::size_t slot = folded_hash(name) & mask; slots_[slot] != EMPTY; slot = (slot + 1) & mask) {
-        Stored& stored = entries_[slots_[slot]];
-        if (equal_ignoring_ascii_case(entry_at(slots_[slot]).name, name))
-            stored.used = true;
+        Entry const entry = entry_at(slots_[slot]);
+        if (!equal_ignoring_ascii_case(entry.name, name))
+            continue;
+        entries_[slots_[slot]].used = true;
+        if (entry.name == name)
+            found = entry;
     }
+    return found;
 }
 
 std::size_t DirectoryIndex::folded_hash(std::string_view name)

@@ -32,6 +32,9 @@ public:
 
     /// The entry named exactly `name`, if listed.
     std::optional<Entry> find_exact(std::string_view name) const;
+    /// The entry named exactly `name`, if listed; marks every entry whose name equals `name` but
+    /// for ASCII letter case as used, as mark_used() does, on the same walk.
+    std::optional<Entry> find_exact_marking_used(std::string_view name);
 
     /// Calls `visit` for each entry whose name equals `name` but for ASCII letter case, until
     /// `visit` returns true; returns whether it did.
@@ -47,9 +50,6 @@ public:
         }
         return false;
     }
-
-    /// Marks every entry whose name equals `name` but for ASCII letter case as used.
-    void mark_used(std::string_view name);
 
     /// Calls `visit` with each entry no mark_used() named, in the order listed.
     template <typename Visit> void for_each_unused(Visit visit) const

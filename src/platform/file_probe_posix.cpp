@@ -78,17 +78,19 @@ struct FileProbe::State {
 
     // The exact path, when it exists: its type as listed, or DT_UNKNOWN where a directory could
     // not be listed and only the file system can tell.
-    std::optional<unsigned char> exact_type(std::string const& start, std::string& path)
+    // A plain name marks the entries it names in the current directory as used on the way.
+    std::optional<unsigned char> exact_type(std::string const& start, std::string& path, bool plain)
     {
         path = start;
         unsigned char type = DT_DIR;
         for (std::size_t i = 0; i < components.size(); ++i) {
             if (i > 0 && !is_directory(path, type))
                 return std::nullopt;
-            DirectoryIndex const& index = index_of(path);
+            DirectoryIndex& index = index_of(path);
             std::string const next = join(path, components[i]);
             if (index.listed()) {
-                auto const entry = index.find_exact(components[i]);
+                auto const entry =
+                    plain ? index.find_exact_marking_used(components[i]) : index.find_exact(components[i]);
                 if (!entry)
                     return std::nullopt;
                 type = entry->type;
@@ -147,11 +149,9 @@ bool FileProbe::readable_regular_file(std::string_view name)
     if (components.empty())
         return false;
 
-    if (components.size() == 1 && components.front().size() == name.size())
-        state_->index_of("").mark_used(name);
-
+    bool const plain = components.size() == 1 && components.front().size() == name.size();
     std::string path;
-    if (auto const type = state_->exact_type(start, path))
+    if (auto const type = state_->exact_type(start, path, plain))
         return is_readable_regular_file(path, *type);
     return state_->any_spelling_readable(start, 0);
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace mailfolder {
 
@@ -36,10 +37,27 @@ struct RecordSelection {
     static RecordSelection on_side(MainFolderSide side) { return { std::nullopt, side }; }
 };
 
-/// The record at `index` judged, or nothing when it lies outside `selection`. The message file
-/// name lies in `file_name`, valid until the next record is judged.
-std::optional<JudgedRecord> judge_record(std::string_view text, std::size_t index, RecordSelection const& selection,
-    MainFolderId const& id, FileNameBuffer& file_name, platform::FileProbe& probe);
+/// Judges the record at `index` into `record`; false, with `record` left half judged, when
+/// `selection` does not take it. The message file name lies in `file_name`, valid until the
+/// next record is judged.
+// Always inline: every record of every pass is judged, and only inlined into its pass does the
+// search for the ID keep its set-up out of the loop (a tenth of the report's instructions).
+[[gnu::always_inline]] inline bool judge_record(JudgedRecord& record, std::string_view text, std::size_t index,
+    RecordSelection const& selection, MainFolderId const& id, FileNameBuffer& file_name, platform::FileProbe& probe)
+{
+    record.index = index;
+    record.text = text;
+    record.kind = record_kind(text);
+    if (selection.kind && *selection.kind != record.kind)
+        return false;
+    record.in_main_folder = in_main_folder(text, id);
+    if (selection.side && (*selection.side == MainFolderSide::inside) != record.in_main_folder)
+        return false;
+    bool const folder = record.kind == RecordKind::folder;
+    record.message_file = folder ? message_file_name(text, file_name) : std::string_view();
+    record.present = folder && message_file_present(record.message_file, probe);
+    return true;
+}
 
 /// One pass over the hierarchy file that calls `visit` with every record `selection` takes,
 /// judged, in file order; it ends early once the output has failed. False when the file cannot
@@ -47,10 +65,11 @@ std::optional<JudgedRecord> judge_record(std::string_view text, std::size_t inde
 template <typename Visit> bool for_each_judged_record(Run& run, RecordSelection const& selection, Visit visit)
 {
     std::size_t index = 0;
+    JudgedRecord record;
     return for_each_record(run.hierarchy, run.line, run.hierarchy_failure, [&](std::string_view text) {
         ++index;
-        if (auto const record = judge_record(text, index, selection, run.main_folder_id, run.file_name, run.probe))
-            visit(*record);
+        if (judge_record(record, text, index, selection, run.main_folder_id, run.file_name, run.probe))
+            visit(std::as_const(record));
         return !run.output.failed();
     });
 }

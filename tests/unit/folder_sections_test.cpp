@@ -80,9 +80,9 @@ TEST(PrintFolderRow, LinesUpRecordTextsAfterAnEighteenByteColumn)
         platform::FileProbe probe;
         FileNameBuffer buffer {};
         MainFolderId const id;
-        auto const record = judge_record(test.record, 1, RecordSelection::every_record(), id, buffer, probe);
-        ASSERT_TRUE(record);
-        EXPECT_EQ(printed([&](ReportOutput& out) { print_folder_row(*record, out); }), test.row);
+        JudgedRecord record;
+        ASSERT_TRUE(judge_record(record, test.record, 1, RecordSelection::every_record(), id, buffer, probe));
+        EXPECT_EQ(printed([&](ReportOutput& out) { print_folder_row(record, out); }), test.row);
     }
 }
 
