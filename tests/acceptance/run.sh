@@ -11,6 +11,7 @@
 #   expected-stderr  optional; absent means nothing on stderr
 #   expected-status  optional; absent means 0
 #   posix-only       optional; its text says why the case cannot exist on Windows
+# Whatever a case prints with --json is also read back by check_json.py.
 # With --windows, TOOL is a Windows executable run under Wine (WINEPREFIX set by the caller), and
 # every LF expected is a CR LF, as Windows' text-mode output writes it.
 # For every case the store must be the same after the run as before: the tool writes nothing.
@@ -100,6 +101,14 @@ for name in "${cases[@]}"; do
     if [ "$status" != "$expected_status" ]; then
         ok=0
         echo "--- $name: exit status $status, expected $expected_status"
+    fi
+    # JSON Lines are read back with a real parser and held to the store's bytes.
+    if [[ " ${args[*]} " == *" --json "* ]] && [ -s "$out/stdout" ]; then
+        if ! python3 "$here/check_json.py" "$out/stdout" "$store" "${args[@]}" > "$out/json" 2>&1; then
+            ok=0
+            echo "--- $name: the JSON Lines do not read back"
+            tail -n 5 "$out/json"
+        fi
     fi
     if ! cmp -s "$out/before" "$out/after"; then
         ok=0
