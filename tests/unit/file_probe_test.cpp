@@ -1,8 +1,10 @@
 #include "platform/file_probe.h"
 #include "scratch_directory.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 namespace mailfolder::platform {
@@ -75,6 +77,28 @@ TEST(FileProbe, AsksTheFileSystemAboutNamesItsListingHolds)
     EXPECT_TRUE(probe.readable_regular_file("FIRST.QXM"));
     std::filesystem::remove("first.qxm");
     EXPECT_FALSE(probe.readable_regular_file("FIRST.QXM"));
+}
+
+TEST(FileProbe, ListsTheRegularFilesNoPlainNameAskedAbout)
+{
+    ScratchDirectory scratch;
+    for (char const* name : { "ASKED.QXM", "asked2.qxm", "Stray.Qxm", "other.QXM", "note.txt", "QXM", "x.qxm.bak",
+             "Sub/below.qxm", "Sub/below2.qxm" })
+        ScratchDirectory::write(name, "x");
+    std::filesystem::create_directory("DIR.QXM");
+    std::filesystem::create_symlink("note.txt", "LINK.QXM");
+    std::filesystem::create_symlink("nowhere", "DANGLING.QXM");
+    ASSERT_EQ(::mkfifo("FIFO.QXM", 0644), 0);
+
+    FileProbe probe;
+    // Asked whatever the answer, in any letter case; a name with a directory claims nothing here.
+    for (char const* name : { "ASKED.QXM", "ASKED2.QXM", "ABSENT.QXM", "SUB/BELOW.QXM", "./OTHER.QXM" })
+        probe.readable_regular_file(name);
+    std::vector<std::string> names;
+    FailureReason failure;
+    ASSERT_TRUE(probe.unused_regular_files(".QXM", names, failure));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string> { "LINK.QXM", "Stray.Qxm", "other.QXM" }));
 }
 
 } // namespace

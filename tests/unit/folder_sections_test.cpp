@@ -1,5 +1,6 @@
 #include "report/folder_sections.h"
 #include "report/judged_record.h"
+#include "printed.h"
 #include "scratch_directory.h"
 
 #include <cstdio>
@@ -10,6 +11,7 @@ namespace mailfolder {
 namespace {
 
 using namespace std::string_literals;
+using testing::printed;
 using testing::ScratchDirectory;
 
 TEST(ToUpperInPlace, RaisesOnlyAsciiLetters)
@@ -39,22 +41,6 @@ TEST(MessageFileName, IsTheUpperCasedBaseAndTheSuffix)
         FileNameBuffer buffer {};
         EXPECT_EQ(message_file_name(test.record, buffer), test.name);
     }
-}
-
-// The bytes a call writes through a ReportOutput, read back from a temporary file.
-template <typename Write> std::string printed(Write write)
-{
-    std::FILE* sink = std::tmpfile();
-    {
-        ReportOutput out(sink);
-        write(out);
-        EXPECT_TRUE(out.finish());
-    }
-    std::string bytes(static_cast<std::size_t>(std::ftell(sink)), '\0');
-    std::rewind(sink);
-    EXPECT_EQ(std::fread(bytes.data(), 1, bytes.size(), sink), bytes.size());
-    std::fclose(sink);
-    return bytes;
 }
 
 TEST(PrintFolderRow, LinesUpRecordTextsAfterAnEighteenByteColumn)
