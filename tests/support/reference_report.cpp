@@ -26,21 +26,42 @@ std::vector<std::string> reference_lines(std::string_view text, std::size_t max_
     return lines;
 }
 
+std::string reference_main_folder_id(std::string_view bytes)
+{
+    std::vector<std::string> const first = reference_lines(reference_text_mode(bytes), 159);
+    if (first.empty())
+        return "";
+    std::string const& line = first.front();
+    std::string const rest = line.size() > 4 ? line.substr(4) : "";
+    std::size_t const comma = rest.find(',');
+    std::string const id = comma != std::string::npos     ? rest.substr(0, comma)
+        : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
+                                               : rest;
+    return id.substr(0, 49);
+}
+
+std::string reference_message_file_name(std::string const& record)
+{
+    std::string base;
+    std::size_t const colon = record.size() > 17 ? record.find(':', 17) : std::string::npos;
+    if (colon != std::string::npos) {
+        base = record.substr(colon + 1);
+        std::size_t const quote = base.find('"');
+        if (quote != std::string::npos)
+            base.resize(quote);
+        else if (!base.empty() && base.back() == '\n')
+            base.pop_back();
+    }
+    std::string name;
+    for (char const c : base)
+        name += c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    return name + ".QXM";
+}
+
 std::string reference_report(std::string_view bytes, std::function<bool(std::string const&)> const& present)
 {
     std::string const text = reference_text_mode(bytes);
-    std::vector<std::string> const first = reference_lines(text, 159);
-    std::string id;
-    if (!first.empty()) {
-        std::string const line = first.front();
-        std::string const rest = line.size() > 4 ? line.substr(4) : "";
-        std::size_t const comma = rest.find(',');
-        id = comma != std::string::npos            ? rest.substr(0, comma)
-            : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
-                                                   : rest;
-        id = id.substr(0, 49);
-    }
-
+    std::string const id = reference_main_folder_id(bytes);
     std::vector<std::string> const records = reference_lines(text, 98);
     std::string report = "Mail Folder\n" + id + "\n\nTrays\n";
     for (std::string const& record : records) {
@@ -56,20 +77,7 @@ std::string reference_report(std::string_view bytes, std::function<bool(std::str
                 report += "Mailbox/Tray      " + record;
                 continue;
             }
-            std::string base;
-            std::size_t const colon = record.size() > 17 ? record.find(':', 17) : std::string::npos;
-            if (colon != std::string::npos) {
-                base = record.substr(colon + 1);
-                std::size_t const quote = base.find('"');
-                if (quote != std::string::npos)
-                    base.resize(quote);
-                else if (!base.empty() && base.back() == '\n')
-                    base.pop_back();
-            }
-            std::string name;
-            for (char const c : base)
-                name += c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-            name += ".QXM";
+            std::string const name = reference_message_file_name(record);
             std::string column = name;
             if (column.size() < 15)
                 column.append(15 - column.size(), ' ');
