@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks the packages that `make package` leaves in DIST: the .deb holds the program and its
-# manual page and nothing else, declares computed dependencies, and, unpacked into a scratch
+# Checks the packages that `make package` leaves in DIST: the .deb holds the program, its
+# manual page and its bash completion and nothing else, declares computed dependencies, and, unpacked into a scratch
 # root, reports on the sample store exactly as expected; the .zip holds mailfolder.exe and its
 # README.
 #
@@ -17,7 +17,7 @@ dpkg-deb --info "$deb"
 depends=$(dpkg-deb --field "$deb" Depends)
 [[ $depends == *libc6* ]] || { echo "FAIL: no computed dependency on libc6: $depends"; exit 1; }
 files=$(dpkg-deb --contents "$deb" | awk '{ print $6 }' | grep -v '/$')
-expected_files=$'./usr/bin/mailfolder\n./usr/share/man/man1/mailfolder.1'
+expected_files=$'./usr/bin/mailfolder\n./usr/share/bash-completion/completions/mailfolder\n./usr/share/man/man1/mailfolder.1'
 [ "$files" = "$expected_files" ] || { echo "FAIL: the package holds:"; echo "$files"; exit 1; }
 
 dpkg -x "$deb" "$work/root"
