@@ -1,6 +1,7 @@
 #include "platform/ascii.h"
 #include "platform/file_probe.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <windows.h>
@@ -12,8 +13,7 @@ namespace {
 std::string folded(std::string_view name)
 {
     std::string lower(name);
-    for (char& c : lower)
-        c = ascii_lower(c);
+    std::transform(lower.begin(), lower.end(), lower.begin(), ascii_lower);
     return lower;
 }
 

@@ -1,5 +1,7 @@
 #include "report/audit.h"
 
+#include <array>
+
 namespace mailfolder {
 
 namespace {
@@ -15,7 +17,9 @@ void write_count(ReportOutput& out, std::size_t count, std::string_view noun)
 
 } // namespace
 
-void Audit::store(std::string_view /*hierarchy_file*/, std::string_view /*main_folder_id*/) { }
+void Audit::store(std::string_view /*hierarchy_file*/, std::string_view /*main_folder_id*/)
+{
+}
 
 void Audit::record(JudgedRecord const& record)
 {
@@ -55,8 +59,8 @@ void write_visible(ReportOutput& out, std::string_view name)
     for (char const c : name) {
         auto const byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) {
-            char const escaped[] = { '\\', 'x', hex[byte >> 4], hex[byte & 0xF] };
-            out.write({ escaped, sizeof escaped });
+            std::array<char, 4> const escaped { '\\', 'x', hex[byte >> 4], hex[byte & 0xF] };
+            out.write({ escaped.data(), escaped.size() });
         } else {
             out.write({ &c, 1 });
         }

@@ -100,7 +100,7 @@ private:
     {
         for (std::size_t at = 0; at < letters.size() && result_.action == CommandLine::Action::run; ++at) {
             char const letter = letters[at];
-            auto const found = std::find_if(OPTIONS.begin(), OPTIONS.end(),
+            auto const* const found = std::find_if(OPTIONS.begin(), OPTIONS.end(),
                 [&](OptionName const& option) { return option.short_name != '\0' && option.short_name == letter; });
             if (found == OPTIONS.end())
                 return usage_error("invalid option -- " + quoted(std::string(1, letter)));

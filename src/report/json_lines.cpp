@@ -2,6 +2,9 @@
 
 #include "report/json_string.h"
 
+#include <array>
+#include <utility>
+
 namespace mailfolder {
 
 namespace {
@@ -66,14 +69,14 @@ void JsonLines::orphan(std::string_view name)
 
 void JsonLines::summary(StoreTotals const& totals)
 {
-    std::pair<std::string_view, std::size_t> const fields[] = {
+    std::array<std::pair<std::string_view, std::size_t>, 6> const fields { {
         { R"({"type":"summary","records":)", totals.records },
         { R"(,"trays":)", totals.trays },
         { R"(,"folders":)", totals.folders },
         { R"(,"present":)", totals.present },
         { R"(,"missing":)", totals.missing() },
         { R"(,"orphans":)", totals.orphans },
-    };
+    } };
     for (auto const& [key, value] : fields) {
         out_.write(key);
         out_.write_decimal(value);

@@ -15,10 +15,10 @@ struct Encoded {
 
 // Windows-1252's bytes 0x80 to 0x9F; the five it leaves undefined map to the C1 control of the
 // same number, as the WHATWG table has it. Every other byte is the code point of its value.
-constexpr std::array<char16_t, 32> HIGH_CONTROLS { u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E',
-    u'\u2026', u'\u2020', u'\u2021', u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D',
-    u'\u008F', u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014', u'\u02DC',
-    u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178' };
+constexpr std::array<char16_t, 32> HIGH_CONTROLS { u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026',
+    u'\u2020', u'\u2021', u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014', u'\u02DC', u'\u2122',
+    u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178' };
 
 constexpr Encoded escaped(char32_t code_point)
 {
@@ -56,12 +56,15 @@ constexpr Encoded encode(unsigned char byte)
         3 };
 }
 
-constexpr std::array<Encoded, 256> ENCODED = [] {
+constexpr std::array<Encoded, 256> encode_every_byte()
+{
     std::array<Encoded, 256> table {};
-    for (unsigned byte = 0; byte < table.size(); ++byte)
-        table[byte] = encode(static_cast<unsigned char>(byte));
+    for (std::size_t value = 0; value != table.size(); ++value)
+        table[value] = encode(static_cast<unsigned char>(value));
     return table;
-}();
+}
+
+constexpr std::array<Encoded, 256> ENCODED = encode_every_byte();
 
 constexpr bool as_is(unsigned char byte)
 {

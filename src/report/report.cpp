@@ -113,8 +113,8 @@ int run_command_line(std::span<char const* const> arguments, std::FILE* out, std
     case CommandLine::Action::version:
         return print_text(out, err, version_text());
     case CommandLine::Action::usage_error:
-        static_cast<void>(std::fprintf(
-            err, "%s: %s\nTry '%s --help'.\n", PROGRAM_NAME, command.error.c_str(), PROGRAM_NAME));
+        static_cast<void>(
+            std::fprintf(err, "%s: %s\nTry '%s --help'.\n", PROGRAM_NAME, command.error.c_str(), PROGRAM_NAME));
         return EXIT_STATUS_USAGE;
     case CommandLine::Action::run:
         break;
@@ -126,6 +126,8 @@ int run_command_line(std::span<char const* const> arguments, std::FILE* out, std
     }
     platform::FailureReason reason;
     for (std::string_view const directory : command.directories) {
+        // Each is entered from the one before, in order: this is no search.
+        // cppcheck-suppress useStlAlgorithm
         if (!platform::change_directory(directory, reason))
             return fail(err, directory, reason);
     }
@@ -151,8 +153,8 @@ int run_report(std::FILE* out, std::FILE* err)
 
 bool print_trays(Run& run)
 {
-    return for_each_judged_record(
-        run, RecordSelection::of_kind(RecordKind::tray), [&](JudgedRecord const& record) { run.output.write(record.text); });
+    return for_each_judged_record(run, RecordSelection::of_kind(RecordKind::tray),
+        [&](JudgedRecord const& record) { run.output.write(record.text); });
 }
 
 } // namespace mailfolder

@@ -126,7 +126,11 @@ void check_json_lines(std::string_view input, std::string const& printed)
         if (line["in_main_folder"] != (record.find(id) != std::string::npos))
             finding("a record on the wrong side of the main folder", at + 1);
         bool const folder = record[0] == '0';
-        if (line["kind"] != (folder ? "folder" : record[0] == '1' ? "tray" : "other") || line.contains("present") != folder)
+        if (line["kind"] !=
+                (folder                    ? "folder"
+                        : record[0] == '1' ? "tray"
+                                           : "other") ||
+            line.contains("present") != folder)
             finding("a record of the wrong kind", at + 1);
         if (!folder)
             continue;

@@ -34,9 +34,9 @@ std::string reference_main_folder_id(std::string_view bytes)
     std::string const& line = first.front();
     std::string const rest = line.size() > 4 ? line.substr(4) : "";
     std::size_t const comma = rest.find(',');
-    std::string const id = comma != std::string::npos     ? rest.substr(0, comma)
-        : !rest.empty() && rest.back() == '\n' ? rest.substr(0, rest.size() - 1)
-                                               : rest;
+    std::string const id = comma != std::string::npos ? rest.substr(0, comma)
+        : !rest.empty() && rest.back() == '\n'        ? rest.substr(0, rest.size() - 1)
+                                                      : rest;
     return id.substr(0, 49);
 }
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 #include <sys/stat.h>
+#include <vector>
 
 namespace mailfolder::platform {
 namespace {

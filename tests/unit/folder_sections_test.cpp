@@ -1,6 +1,6 @@
+#include "printed.h"
 #include "report/folder_sections.h"
 #include "report/judged_record.h"
-#include "printed.h"
 #include "scratch_directory.h"
 
 #include <cstdio>

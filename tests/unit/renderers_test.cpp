@@ -1,6 +1,6 @@
+#include "printed.h"
 #include "report/audit.h"
 #include "report/json_string.h"
-#include "printed.h"
 #include "windows_1252.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +41,7 @@ TEST(WriteVisible, EscapesControlBytesOnly)
         std::string name;
         std::string shown;
     } const cases[] = {
-        { "PLAIN.QXM", "PLAIN.QXM" },
-        { "\x1b[2J.QXM", "\\x1b[2J.QXM" },
+        { "PLAIN.QXM", "PLAIN.QXM" }, { "\x1b[2J.QXM", "\\x1b[2J.QXM" },
         { "A\0B\x7f\x1f\x20\r\n.QXM"s, "A\\x00B\\x7f\\x1f \\x0d\\x0a.QXM" },
         { "SUB\\CAF\xc9.QXM", "SUB\\CAF\xc9.QXM" }, // a backslash and bytes past ASCII stay
     };
