@@ -3,7 +3,8 @@
 // HIERARCH.QX holds RECORDS records of 60 to 95 bytes with CR LF line ends: about 5% trays, a
 // tenth folders, the rest other records; about half contain the main folder ID and many others
 // a near miss of it. Half the folders have a message file, half of those named in upper case and
-// half in lower case, and about as many unrelated files lie beside them. FOLDER_NAMES lists the
+// half in lower case, and about as many unrelated files lie beside them, and one message file in
+// sixteen that no record names (an orphan, for the audit). FOLDER_NAMES lists the
 // message file name of every folder record, one per line, for the floor program.
 #include <cstdint>
 #include <cstdio>
@@ -70,6 +71,8 @@ int main(int argc, char** argv)
             }
             if (folders % 2 == 0)
                 touch(directory / ("unrelated" + std::to_string(folders) + ".dat"));
+            if (folders % 16 == 3)
+                touch(directory / ("orphan" + std::to_string(folders) + ".qxm"));
             ++folders;
         } else {
             line = "2,R" + std::to_string(i) + ",\"Record " + std::to_string(i) + "\"";

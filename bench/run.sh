@@ -2,7 +2,9 @@
 # Times mailfolder against the floor (bench/floor.cpp) on synthetic stores of 10k, 100k and 1M
 # records, side by side in one run, alternating the two so that both see the same machine.
 # Prints per scale the median wall time of each, their ratio, and peak resident memory; then the
-# instructions per record that callgrind counts at 100k (steady where wall time is noisy).
+# three outputs (the report, --json, --check) side by side on the largest store, each against
+# the report; then the instructions per record that callgrind counts at 100k (steady where wall
+# time is noisy).
 #
 #   run.sh BUILD_DIR [SCALE...]        (BUILD_DIR built with -DMAILFOLDER_BENCHMARKS=ON)
 set -euo pipefail
@@ -49,6 +51,29 @@ for records in "${scales[@]}"; do
     rm -f tool.times floor.times
     cd - > /dev/null
 done
+
+# The three outputs side by side on the largest store, alternating, each against the report.
+records=${scales[$((${#scales[@]} - 1))]}
+echo
+printf '%-9s %9s %6s %12s %14s %14s\n' output records runs median_s ratio_to_text peak_KiB
+cd "$stores/$records"
+modes=(text --json --check)
+runs=$((records >= 1000000 ? 7 : 11))
+for mode in "${modes[@]}"; do : > "times$mode"; done
+for ((run = 0; run < runs; ++run)); do
+    for mode in "${modes[@]}"; do
+        if [ "$mode" = text ]; then seconds "$tool"; else seconds "$tool" "$mode"; fi >> "times$mode" || true
+    done
+done
+text_median=$(median < timestext)
+for mode in "${modes[@]}"; do
+    mode_median=$(median < "times$mode")
+    if [ "$mode" = text ]; then kib=$(peak_kib "$tool"); else kib=$(peak_kib "$tool" "$mode" || true); fi
+    printf '%-9s %9s %6s %12.4f %14.3f %14s\n' "$mode" "$records" "$runs" "$mode_median" \
+        "$(awk -v a="$mode_median" -v b="$text_median" 'BEGIN { print a / b }')" "$kib"
+    rm -f "times$mode"
+done
+cd - > /dev/null
 
 # Hostile hierarchy files at two sizes: time should double with the size, memory stay flat.
 echo
