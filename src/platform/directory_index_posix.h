@@ -32,8 +32,8 @@ public:
 
     /// The entry named exactly `name`, if listed.
     std::optional<Entry> find_exact(std::string_view name) const;
-    /// The entry named exactly `name`, if listed; marks every entry whose name equals `name` but
-    /// for ASCII letter case as used, as mark_used() does, on the same walk.
+    /// The entry named exactly `name`, if listed; on the same walk, marks as used every entry
+    /// whose name equals `name` but for ASCII letter case.
     std::optional<Entry> find_exact_marking_used(std::string_view name);
 
     /// Calls `visit` for each entry whose name equals `name` but for ASCII letter case, until
@@ -51,7 +51,7 @@ public:
         return false;
     }
 
-    /// Calls `visit` with each entry no mark_used() named, in the order listed.
+    /// Calls `visit` with each entry that no find_exact_marking_used() marked, in the order listed.
     template <typename Visit> void for_each_unused(Visit visit) const
     {
         for (std::uint32_t index = 0; index < entries_.size(); ++index) {
