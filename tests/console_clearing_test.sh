@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The console is cleared only when the report goes to a terminal: under a pseudo-terminal the
-# clearing comes first, and redirected to a file the report starts with its header.
+# clearing comes first, and redirected to a file the report starts with its header. --json and
+# --check never clear it, not even on a terminal.
 #
 #   console_clearing_test.sh TOOL SAMPLE_STORE
 #
@@ -23,6 +24,17 @@ if ! cmp -s -n "$(wc -c < "$work/expected-start")" "$work/expected-start" "$work
     head -c 40 "$work/terminal" | od -An -c
     exit 1
 fi
+
+for mode in --json --check; do
+    script --quiet --return --command "$tool $mode" /dev/null > "$work/terminal" 2>&1 || true
+    case $mode in --json) start='{"type":"store"' ;; --check) start='missing: ' ;; esac
+    printf '%s' "$start" > "$work/expected-start"
+    if ! cmp -s -n "${#start}" "$work/expected-start" "$work/terminal"; then
+        echo "FAIL on a terminal $mode should start with its own output, got:"
+        head -c 40 "$work/terminal" | od -An -c
+        exit 1
+    fi
+done
 
 "$tool" > "$work/redirected"
 printf 'Mail Folder\n' > "$work/expected-start"
