@@ -23,7 +23,7 @@ void Audit::store(std::string_view /*hierarchy_file*/, std::string_view /*main_f
 
 void Audit::record(JudgedRecord const& record)
 {
-    if (record.kind != RecordKind::folder || record.present)
+    if (!record.message_file_missing())
         return;
     out_.write("missing: record ");
     out_.write_decimal(record.index);

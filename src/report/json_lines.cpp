@@ -40,9 +40,9 @@ void JsonLines::store(std::string_view hierarchy_file, std::string_view main_fol
 
 void JsonLines::record(JudgedRecord const& record)
 {
-    bool const folder = record.kind == RecordKind::folder;
-    if (problems_only_ && !(folder && !record.present))
+    if (problems_only_ && !record.message_file_missing())
         return;
+    bool const folder = record.kind == RecordKind::folder;
     out_.write(R"({"type":"record","index":)");
     out_.write_decimal(record.index);
     out_.write(R"(,"kind":")");

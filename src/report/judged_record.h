@@ -24,6 +24,9 @@ struct JudgedRecord {
     /// Folder records only: the message file's name and whether that file is present.
     std::string_view message_file;
     bool present = false;
+
+    /// True for a folder record whose message file is not there: what the audit is about.
+    bool message_file_missing() const { return kind == RecordKind::folder && !present; }
 };
 
 /// Which records a pass hands on; nothing is asked when it is empty. A record left out is not
