@@ -22,4 +22,10 @@ constexpr bool equal_ignoring_ascii_case(std::string_view a, std::string_view b)
     return true;
 }
 
+/// True when `name` ends in `suffix`, ASCII letter case aside.
+constexpr bool ends_with_ignoring_ascii_case(std::string_view name, std::string_view suffix)
+{
+    return name.size() >= suffix.size() && equal_ignoring_ascii_case(name.substr(name.size() - suffix.size()), suffix);
+}
+
 } // namespace mailfolder::platform

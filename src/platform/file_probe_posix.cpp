@@ -164,8 +164,7 @@ bool FileProbe::unused_regular_files(std::string_view suffix, std::vector<std::s
         return false;
     }
     index.for_each_unused([&](DirectoryIndex::Entry const& entry) {
-        if (entry.name.size() < suffix.size() ||
-            !equal_ignoring_ascii_case(entry.name.substr(entry.name.size() - suffix.size()), suffix))
+        if (!ends_with_ignoring_ascii_case(entry.name, suffix))
             return;
         std::string path(entry.name);
         if (is_regular_file(path, entry.type))

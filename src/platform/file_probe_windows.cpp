@@ -64,9 +64,7 @@ bool FileProbe::unused_regular_files(std::string_view suffix, std::vector<std::s
     do {
         std::string_view const name(found.cFileName);
         if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 ||
-            name.size() < suffix.size() ||
-            !equal_ignoring_ascii_case(name.substr(name.size() - suffix.size()), suffix) ||
-            state_->used.contains(folded(name)))
+            !ends_with_ignoring_ascii_case(name, suffix) || state_->used.contains(folded(name)))
             continue;
         names.emplace_back(name);
     } while (::FindNextFileA(listing, &found) != 0);
